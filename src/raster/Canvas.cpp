@@ -1,0 +1,303 @@
+// How the drawing calls colour pixels. These are the rules of the platform's
+// DIB engine for exactly the calls the scale uses, so that our pictures agree
+// pixel for pixel with the older program's.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "Graphics.h"
+
+namespace sp {
+
+namespace {
+
+__extension__ typedef __int128 i128;
+
+// floor(a / b) and ceil(a / b) for b > 0.
+i128 FloorDiv(i128 a, i128 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+i128 CeilDiv(i128 a, i128 b) { return -FloorDiv(-a, b); }
+
+// r(v) = floor(v + 0.5)
+std::int64_t R(double v) { return static_cast<std::int64_t>(std::floor(v + 0.5)); }
+
+// Insets of the filled ellipse region of a W x H box, one per row: row i
+// covers columns inset .. W - inset - 1 (empty when the inset passes half the
+// width). A midpoint-ellipse walk from the middle row down; rows above the
+// middle mirror the rows below.
+std::vector<std::int64_t> EllipseInsets(std::int64_t W, std::int64_t H) {
+    std::vector<std::int64_t> inset(static_cast<std::size_t>(H), 0);
+    if (W < 2 || H < 2) return inset;  // the plain rectangle
+    const i128 a = W - 1, b = H - 1;
+    std::int64_t x = 0, row = H / 2;
+    i128 dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2), err = dx + dy + a * a * (b % 2);
+    std::int64_t lastRow = row;  // inset[row] = 0 already
+    while (x <= W / 2) {
+        const i128 e2 = 2 * err;
+        if (e2 >= dx) {
+            ++x;
+            dx += 8 * b * b;
+            err += dx;
+        }
+        if (e2 <= dy) {
+            ++row;
+            dy += 8 * a * a;
+            err += dy;
+            if (row < H) {
+                inset[static_cast<std::size_t>(row)] = x;
+                lastRow = row;
+            }
+        }
+    }
+    for (std::int64_t r = lastRow + 1; r < H; ++r) inset[static_cast<std::size_t>(r)] = W;  // not reached: empty
+    for (std::int64_t i = 0; i < H / 2; ++i) inset[static_cast<std::size_t>(i)] = inset[static_cast<std::size_t>(b - i)];
+    return inset;
+}
+
+// Paints columns x0 .. x1 - 1 of row y (clipped) in colour c.
+void Span(TBitmap& bmp, std::int64_t y, std::int64_t x0, std::int64_t x1, TColor c) {
+    std::uint8_t* row = bmp.RowBits(static_cast<std::int32_t>(std::clamp<std::int64_t>(y, -1, bmp.Height())));
+    if (row == nullptr) return;
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min<std::int64_t>(x1, bmp.Width());
+    const auto b = static_cast<std::uint8_t>(c >> 16), g = static_cast<std::uint8_t>(c >> 8), r = static_cast<std::uint8_t>(c);
+    for (std::int64_t x = x0; x < x1; ++x) {
+        std::uint8_t* p = row + 3 * x;
+        p[0] = b;
+        p[1] = g;
+        p[2] = r;
+    }
+}
+
+void Plot(TBitmap& bmp, std::int64_t x, std::int64_t y, TColor c) { Span(bmp, y, x, x + 1, c); }
+
+// Paints the ellipse region of the box at (L, T), W x H, with `insets`.
+void FillRegion(TBitmap& bmp, std::int64_t L, std::int64_t T, std::int64_t W, const std::vector<std::int64_t>& insets, TColor c) {
+    const std::int64_t H = static_cast<std::int64_t>(insets.size());
+    const std::int64_t first = std::max<std::int64_t>(0, -T), last = std::min<std::int64_t>(H, bmp.Height() - T);
+    for (std::int64_t i = first; i < last; ++i) {
+        const std::int64_t in = insets[static_cast<std::size_t>(i)];
+        if (2 * in < W) Span(bmp, T + i, L + in, L + W - in, c);
+    }
+}
+
+}  // namespace
+
+void TCanvas::MoveToEx(std::int32_t x, std::int32_t y) {
+    if (Log) Log->push_back({CanvasCall::MoveTo, x, y, 0, 0, Pen.Width()});
+    pos_ = {x, y};
+}
+
+void TCanvas::LineTo(std::int32_t x, std::int32_t y) {
+    if (Log) Log->push_back({CanvasCall::LineTo, x, y, 0, 0, Pen.Width()});
+    const TPoint p = pos_, q{x, y};
+    pos_ = q;
+    if (!bitmap_.HasStorage()) return;
+    if (Pen.Width() <= 1)
+        ThinLine(p, q);
+    else
+        WideLine(p, q, Pen.Width());
+}
+
+// One-pixel line: one pixel per step along the longer axis, P painted, Q not.
+// The other coordinate is the exact value on the ideal line rounded to
+// nearest, an exact half going to the smaller coordinate whatever the
+// direction. Only the steps whose major coordinate lies inside the picture
+// are walked, each computed from the unclipped line, so clipping never moves
+// a pixel and a line far outside the picture costs nothing.
+void TCanvas::ThinLine(TPoint p, TPoint q) {
+    const std::int64_t dx = static_cast<std::int64_t>(q.x) - p.x, dy = static_cast<std::int64_t>(q.y) - p.y;
+    const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    if (adx == 0 && ady == 0) return;
+    const bool xMajor = adx > ady;
+    const std::int64_t n = xMajor ? adx : ady;
+    const std::int64_t majStart = xMajor ? p.x : p.y, minStart = xMajor ? p.y : p.x;
+    const std::int64_t dir = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const std::int64_t dmin = xMajor ? dy : dx;
+    const std::int64_t majLimit = xMajor ? bitmap_.Width() : bitmap_.Height();
+    const std::int64_t minLimit = xMajor ? bitmap_.Height() : bitmap_.Width();
+    std::int64_t kmin, kmax;
+    if (dir > 0) {
+        kmin = std::max<std::int64_t>(0, -majStart);
+        kmax = std::min<std::int64_t>(n - 1, majLimit - 1 - majStart);
+    } else {
+        kmin = std::max<std::int64_t>(0, majStart - (majLimit - 1));
+        kmax = std::min<std::int64_t>(n - 1, majStart);
+    }
+    const TColor c = Pen.Color;
+    for (std::int64_t k = kmin; k <= kmax; ++k) {
+        // minor offset = ceil((2 k dmin - n) / 2n): nearest, halves down
+        const std::int64_t off = static_cast<std::int64_t>(CeilDiv(2 * static_cast<i128>(k) * dmin - n, 2 * static_cast<i128>(n)));
+        const std::int64_t minor = minStart + off, major = majStart + dir * k;
+        if (minor < 0 || minor >= minLimit) continue;
+        if (xMajor)
+            Plot(bitmap_, major, minor, c);
+        else
+            Plot(bitmap_, minor, major, c);
+    }
+}
+
+// A round dot of the pen's width: the ellipse region of the w x w box whose
+// left column is x - w/2 and top row y - w/2 (odd widths centred, even ones
+// reaching one pixel further up and left).
+void TCanvas::Dot(TPoint c, std::int32_t w) {
+    if (dotWidth_ != w) {
+        dotInsets_ = EllipseInsets(w, w);
+        dotWidth_ = w;
+    }
+    FillRegion(bitmap_, static_cast<std::int64_t>(c.x) - w / 2, static_cast<std::int64_t>(c.y) - w / 2, w, dotInsets_, Pen.Color);
+}
+
+// Wide pen: the union of a dot at each end and the body between them.
+void TCanvas::WideLine(TPoint p, TPoint q, std::int32_t w) {
+    Dot(p, w);
+    if (p == q) return;
+    Dot(q, w);
+    const std::int64_t half = w / 2;
+    if (p.y == q.y) {
+        const std::int64_t top = static_cast<std::int64_t>(p.y) - half;
+        for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(top + w, bitmap_.Height()); ++y)
+            Span(bitmap_, y, std::min(p.x, q.x), std::max(p.x, q.x), Pen.Color);
+        return;
+    }
+    if (p.x == q.x) {
+        const std::int64_t left = static_cast<std::int64_t>(p.x) - half;
+        for (std::int64_t y = std::max<std::int64_t>(std::min(p.y, q.y), 0);
+             y < std::min<std::int64_t>(std::max(p.y, q.y), bitmap_.Height()); ++y)
+            Span(bitmap_, y, left, left + w, Pen.Color);
+        return;
+    }
+    const double dx = static_cast<double>(q.x) - p.x, dy = static_cast<double>(q.y) - p.y;
+    const double len = std::hypot(dx, dy);
+    const double wx = w * std::fabs(dy) / len, wy = w * std::fabs(dx) / len;
+    std::int64_t nx = R(wx / 2), ny = R(wy / 2), gx = R((wx + 1) / 2), gy = R((wy + 1) / 2);
+    if (dx < 0) {
+        ny = -ny;
+        gy = -gy;
+    }
+    if (dy < 0) {
+        std::swap(nx, gx);
+        std::swap(ny, gy);
+        nx = -nx;
+        gx = -gx;
+    }
+    const auto pt = [](TPoint b, std::int64_t ox, std::int64_t oy) {
+        return TPoint{static_cast<std::int32_t>(b.x + ox), static_cast<std::int32_t>(b.y + oy)};
+    };
+    const TPoint quad[4] = {pt(p, -nx, ny), pt(p, gx, -gy), pt(q, gx, -gy), pt(q, -nx, ny)};
+    FillPolygon(quad, 4);
+}
+
+// Polygon fill sampling each pixel at its top-left corner: rows from the top
+// vertex's row (included) to the bottom vertex's row (excluded); on a row,
+// columns ceil(left edge x) .. ceil(right edge x) - 1; horizontal edges
+// ignored; even-odd rule.
+void TCanvas::FillPolygon(const TPoint* pts, int count) {
+    std::int64_t top = pts[0].y, bottom = pts[0].y;
+    for (int i = 1; i < count; ++i) {
+        top = std::min<std::int64_t>(top, pts[i].y);
+        bottom = std::max<std::int64_t>(bottom, pts[i].y);
+    }
+    std::vector<std::int64_t> xs;
+    for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(bottom, bitmap_.Height()); ++y) {
+        xs.clear();
+        for (int i = 0; i < count; ++i) {
+            TPoint a = pts[i], b = pts[(i + 1) % count];
+            if (a.y == b.y) continue;
+            if (a.y > b.y) std::swap(a, b);
+            if (y < a.y || y >= b.y) continue;
+            xs.push_back(a.x + static_cast<std::int64_t>(CeilDiv(static_cast<i128>(y - a.y) * (b.x - a.x), b.y - a.y)));
+        }
+        std::sort(xs.begin(), xs.end());
+        for (std::size_t i = 0; i + 1 < xs.size(); i += 2) Span(bitmap_, y, xs[i], xs[i + 1], Pen.Color);
+    }
+}
+
+// The ellipse region of the box, filled with the brush; its boundary pixels
+// take the pen colour, so the one-pixel outline lies inside the box.
+void TCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    if (Log) Log->push_back({CanvasCall::Ellipse, x1, y1, x2, y2, Pen.Width()});
+    if (!bitmap_.HasStorage()) return;
+    const std::int64_t L = std::min(x1, x2), T = std::min(y1, y2);
+    const std::int64_t W = static_cast<std::int64_t>(std::max(x1, x2)) - L, H = static_cast<std::int64_t>(std::max(y1, y2)) - T;
+    if (W == 0 || H == 0) return;
+    // Rows outside the picture are walked but not painted; the walk is
+    // linear in the box's size.
+    const auto insets = EllipseInsets(W, H);
+    FillRegion(bitmap_, L, T, W, insets, Brush.Color);
+    if (Pen.Color == Brush.Color) return;
+    const auto spanOf = [&](std::int64_t i, std::int64_t& a, std::int64_t& b) {
+        if (i < 0 || i >= H) return false;
+        const std::int64_t in = insets[static_cast<std::size_t>(i)];
+        a = L + in;
+        b = L + W - in;
+        return a < b;
+    };
+    for (std::int64_t i = 0; i < H; ++i) {
+        std::int64_t a, b, ua, ub, da, db;
+        if (!spanOf(i, a, b)) continue;
+        const bool up = spanOf(i - 1, ua, ub), down = spanOf(i + 1, da, db);
+        for (std::int64_t x = a; x < b; ++x) {
+            const bool edge = x == a || x == b - 1 || !up || !down || x < ua || x >= ub || x < da || x >= db;
+            if (edge) Plot(bitmap_, x, T + i, Pen.Color);
+        }
+    }
+}
+
+TRect TCanvas::ClipRect() const { return {0, 0, bitmap_.Width(), bitmap_.Height()}; }
+
+void TCanvas::CopyRect(const TRect& dest, TCanvas& src, const TRect& source) {
+    if (Log) Log->push_back({CanvasCall::CopyRect, dest.Left, dest.Top, dest.Right, dest.Bottom, Pen.Width()});
+    TBitmap& to = bitmap_;
+    TBitmap& from = src.bitmap_;
+    if (!to.HasStorage() || !from.HasStorage()) return;
+    const std::int64_t dw = static_cast<std::int64_t>(dest.Right) - dest.Left, dh = static_cast<std::int64_t>(dest.Bottom) - dest.Top;
+    const std::int64_t sw = static_cast<std::int64_t>(source.Right) - source.Left, sh = static_cast<std::int64_t>(source.Bottom) - source.Top;
+    if (dw == 0 || dh == 0 || sw <= 0 || sh <= 0) return;
+    const bool flipX = dw < 0, flipY = dh < 0;
+    const std::int64_t adw = flipX ? -dw : dw, adh = flipY ? -dh : dh;
+    const std::int64_t left = flipX ? dest.Right : dest.Left, top = flipY ? dest.Bottom : dest.Top;
+    const TRect whole = ClipRect();
+
+    // The whole picture onto itself (the mirror): in place, row by row.
+    if (&to == &from && adw == sw && adh == sh && source == whole && left == 0 && top == 0 && adw == whole.Right &&
+        adh == whole.Bottom) {
+        if (flipX) {
+            for (std::int32_t y = 0; y < to.Height(); ++y) {
+                std::uint8_t* row = to.RowBits(y);
+                for (std::int64_t a = 0, b = adw - 1; a < b; ++a, --b) {
+                    std::uint8_t tmp[3];
+                    std::memcpy(tmp, row + 3 * a, 3);
+                    std::memcpy(row + 3 * a, row + 3 * b, 3);
+                    std::memcpy(row + 3 * b, tmp, 3);
+                }
+            }
+        }
+        if (flipY) {
+            std::vector<std::uint8_t> tmp(to.Stride());
+            for (std::int32_t a = 0, b = to.Height() - 1; a < b; ++a, --b) {
+                std::memcpy(tmp.data(), to.RowBits(a), tmp.size());
+                std::memcpy(to.RowBits(a), to.RowBits(b), tmp.size());
+                std::memcpy(to.RowBits(b), tmp.data(), tmp.size());
+            }
+        }
+        return;
+    }
+
+    // Anything else: take the source pixels first, then place them, so an
+    // overlapping copy reads nothing it has already overwritten.
+    std::vector<TColor> pixels(static_cast<std::size_t>(sw * sh));
+    for (std::int64_t y = 0; y < sh; ++y)
+        for (std::int64_t x = 0; x < sw; ++x)
+            pixels[static_cast<std::size_t>(y * sw + x)] =
+                from.Pixel(static_cast<std::int32_t>(source.Left + x), static_cast<std::int32_t>(source.Top + y));
+    for (std::int64_t j = std::max<std::int64_t>(0, -top); j < adh && top + j < to.Height(); ++j) {
+        const std::int64_t sy = (flipY ? adh - 1 - j : j) * sh / adh;
+        for (std::int64_t i = std::max<std::int64_t>(0, -left); i < adw && left + i < to.Width(); ++i) {
+            const std::int64_t sx = (flipX ? adw - 1 - i : i) * sw / adw;
+            Plot(to, left + i, top + j, pixels[static_cast<std::size_t>(sy * sw + sx)]);
+        }
+    }
+}
+
+}  // namespace sp

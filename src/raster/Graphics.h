@@ -1,0 +1,170 @@
+// The drawing surface: a 24-bit picture (TBitmap), its drawing context
+// (TCanvas) with a pen (TPen) and a brush (TBrush).
+//
+// Coordinates are signed 32-bit pixels, (0, 0) the top-left pixel, x to the
+// right, y downwards; pixel (x, y) is the unit square from (x, y) to
+// (x + 1, y + 1). Rectangles are left, top, right, bottom with the right
+// column and bottom row outside. Everything outside the picture is clipped
+// without error. Which pixels a line or an ellipse covers follows the
+// platform rules the older program drew with, so pictures agree pixel for
+// pixel (see the comments in Canvas.cpp).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sp {
+
+// 0x00BBGGRR, red in the lowest byte.
+using TColor = std::uint32_t;
+constexpr TColor clBlack = 0x00000000;
+constexpr TColor clWhite = 0x00FFFFFF;
+
+// Plain source copy, the only raster operation the program uses.
+constexpr std::uint32_t cmSrcCopy = 0x00CC0020;
+
+struct TPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+struct TRect {
+    std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+enum class TPixelFormat { pfDevice, pf24bit };
+
+class TPen {
+public:
+    TColor Color = clBlack;
+    std::int32_t Width() const { return width_; }
+    // 0 and 1 both draw one-pixel lines; a negative width is ignored.
+    void SetWidth(std::int32_t w) {
+        if (w >= 0) width_ = w;
+    }
+
+private:
+    std::int32_t width_ = 1;
+};
+
+class TBrush {
+public:
+    TColor Color = clWhite;
+};
+
+// One drawing call, as recorded by a canvas whose Log is set (tests, tools).
+struct CanvasCall {
+    enum Op { MoveTo, LineTo, Ellipse, CopyRect } op;
+    std::int32_t a = 0, b = 0, c = 0, d = 0;
+    std::int32_t penWidth = 0;
+    friend bool operator==(const CanvasCall&, const CanvasCall&) = default;
+};
+
+class TBitmap;
+
+class TCanvas {
+public:
+    explicit TCanvas(TBitmap& bitmap) : bitmap_(bitmap) {}
+
+    TPen Pen;
+    TBrush Brush;
+    std::uint32_t CopyMode = cmSrcCopy;
+    // When set, every drawing call is appended here as well as drawn.
+    std::vector<CanvasCall>* Log = nullptr;
+
+    TPoint PenPos() const { return pos_; }
+    // Sets the pen position; paints nothing.
+    void MoveToEx(std::int32_t x, std::int32_t y);
+    // Draws from the pen position to (x, y), then moves the pen there.
+    // One-pixel pens leave (x, y) unpainted; wider pens draw a stroke of
+    // that width centred on the line with round caps.
+    void LineTo(std::int32_t x, std::int32_t y);
+    // Filled (brush) and outlined (pen) ellipse inscribed in the box of
+    // columns x1..x2-1 and rows y1..y2-1. The pen position does not move.
+    void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    // (0, 0, Width, Height).
+    TRect ClipRect() const;
+    // Copies `source` of `src` onto `dest` of this canvas with CopyMode
+    // (StretchBlt). A dest whose left lies right of its right mirrors left to
+    // right, one whose top lies below its bottom mirrors top to bottom; sizes
+    // that differ scale by the nearest pixel. The result is computed from the
+    // pixels as they were before the call. Copying a whole picture onto
+    // itself works in place, row by row, without a second picture.
+    void CopyRect(const TRect& dest, TCanvas& src, const TRect& source);
+
+private:
+    void ThinLine(TPoint p, TPoint q);
+    void WideLine(TPoint p, TPoint q, std::int32_t w);
+    void Dot(TPoint c, std::int32_t w);
+    void FillPolygon(const TPoint* pts, int count);
+
+    TBitmap& bitmap_;
+    TPoint pos_;
+    std::int32_t dotWidth_ = -1;           // width of the cached dot
+    std::vector<std::int64_t> dotInsets_;  // its insets, one per row
+};
+
+// The picture: a 24-bit raster whose pixel storage is one block laid out
+// exactly as the pixel array of the BMP file (bottom row first, pixels as
+// blue, green, red, rows padded with zero bytes to a multiple of 4).
+class TBitmap {
+public:
+    TBitmap();
+    ~TBitmap();
+    TBitmap(const TBitmap&) = delete;
+    TBitmap& operator=(const TBitmap&) = delete;
+
+    void SetPixelFormat(TPixelFormat f) { format_ = f; }
+    TPixelFormat PixelFormat() const { return format_; }
+    std::int32_t Width() const { return width_; }
+    std::int32_t Height() const { return height_; }
+    // Storage exists while both sizes are above 0; a new one is white (or,
+    // when a canvas already exists, the brush colour with the old pixels
+    // copied in at the top-left). Throws EOutOfResources when the storage
+    // cannot be made: larger than the memory available or than the file
+    // format can describe, or refused by the system.
+    void SetHeight(std::int32_t h);
+    void SetWidth(std::int32_t w);
+
+    // The drawing context, made on first use.
+    TCanvas& Canvas();
+
+    bool HasStorage() const { return bits_ != nullptr; }
+    std::size_t Stride() const { return stride_; }
+    std::size_t ImageSize() const { return size_; }
+    const std::uint8_t* Bits() const { return bits_; }
+
+    // Colour of pixel (x, y); clWhite outside the picture or without storage.
+    TColor Pixel(std::int32_t x, std::int32_t y) const;
+    // Bytes of picture row y (top row 0); nullptr outside.
+    std::uint8_t* RowBits(std::int32_t y);
+
+    // Writes the BMP file: the 14- and 40-byte headers and the storage in one
+    // piece; a picture without storage gives a 0-byte file. The old file of
+    // that name is replaced only when every byte is written. Throws
+    // EFCreateError or EWriteError.
+    void SaveToFile(const std::string& fileName) const;
+
+    // The 54 header bytes of the BMP file of this picture.
+    std::string FileHeader() const;
+
+private:
+    void Resize(std::int32_t w, std::int32_t h);
+
+    TPixelFormat format_ = TPixelFormat::pfDevice;
+    std::int32_t width_ = 0, height_ = 0;
+    std::size_t stride_ = 0, size_ = 0;
+    std::uint8_t* bits_ = nullptr;
+    std::unique_ptr<TCanvas> canvas_;
+};
+
+// Bytes of memory the system can still give without swapping (MemAvailable,
+// and the cgroup's limit where one is set); SIZE_MAX when unknown.
+std::size_t AvailableMemory();
+
+}  // namespace sp

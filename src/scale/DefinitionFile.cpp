@@ -1,0 +1,96 @@
+#include "DefinitionFile.h"
+
+#include <algorithm>
+
+#include "Procs.h"
+#include "SafeFile.h"
+
+namespace sp {
+
+namespace {
+
+// Next code point of a UTF-8 text; a malformed byte stands for itself.
+std::uint32_t NextCodePoint(const std::string& s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
+    if (len == 1 || i + len > s.size()) {
+        ++i;
+        return b;
+    }
+    std::uint32_t cp = b & (0x7F >> len);
+    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    i += len;
+    return cp;
+}
+
+// Simple lower-case folding for ASCII, Latin-1 and Latin Extended-A, which
+// hold every letter of the Windows-1250 code page.
+std::uint32_t Fold(std::uint32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c | 1;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 1 ? c + 1 : c;
+    if (c == 0x178) return 0xFF;
+    return c;
+}
+
+}  // namespace
+
+int CompareDefinitionLines(const std::string& a, const std::string& b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const std::uint32_t ca = Fold(NextCodePoint(a, i)), cb = Fold(NextCodePoint(b, j));
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    if (i < a.size()) return 1;
+    if (j < b.size()) return -1;
+    return 0;
+}
+
+std::vector<std::string> DefinitionLines(const std::vector<DefinitionRow>& rows) {
+    std::vector<std::string> lines;
+    for (const DefinitionRow& row : rows) {
+        if (row.angle.empty() || row.type.empty()) continue;
+        const char letter = UpperAscii(row.type)[0];
+        if (letter != 'M' && letter != 'N' && letter != 'S') continue;
+        if (!IsIntegerStr(row.angle)) continue;
+        std::string line = row.angle + "," + letter;
+        const auto at = std::lower_bound(lines.begin(), lines.end(), line, [](const std::string& x, const std::string& y) {
+            return CompareDefinitionLines(x, y) < 0;
+        });
+        if (at != lines.end() && CompareDefinitionLines(*at, line) == 0) continue;
+        lines.insert(at, std::move(line));
+    }
+    return lines;
+}
+
+void WriteDefinition(const std::vector<DefinitionRow>& rows, const std::string& fileName) {
+    std::string text;
+    for (const std::string& line : DefinitionLines(rows)) text += line + "\r\n";
+    const std::string bytes = Utf8ToCp1250(text);
+    WriteFileAtomically(fileName, {bytes});
+}
+
+std::vector<std::string> SplitDefinitionText(const std::string& bytes) {
+    const std::size_t end = std::min(bytes.find('\0'), bytes.size());
+    std::vector<std::string> lines;
+    std::size_t start = 0, i = 0;
+    while (i < end) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(Cp1250ToUtf8(bytes.substr(start, i - start)));
+            i += (c == '\r' && i + 1 < end && bytes[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < end) lines.push_back(Cp1250ToUtf8(bytes.substr(start, end - start)));
+    return lines;
+}
+
+void ReadDefinition(const std::string& fileName, std::vector<std::string>& list) {
+    list = SplitDefinitionText(ReadWholeFile(fileName));
+}
+
+}  // namespace sp

@@ -1,0 +1,31 @@
+// The plain value the window hands to the core: the texts of its input fields
+// and the states of its check boxes, named after the controls that hold them.
+// Masked fields give their content less trailing blanks; the angle fields
+// their text as typed. scaleplate-render fills the same value from a
+// settings file.
+#pragma once
+
+#include <string>
+
+namespace sp {
+
+struct FormFields {
+    std::string medtWidth, medtHeight;            // plate, mm
+    std::string edtLAngle, edtRAngle;             // degrees, free text
+    std::string medtX, medtY;                     // pivot, mm
+    std::string medtNumSegments;                  // intervals between uniform segments
+    std::string medtSegmentLength;                // mm
+    std::string medtRadius, medtCentralRadius;    // mm
+    std::string medtFrameLine, medtArchLine;      // pen widths, pixels
+    std::string medtSegmentWidth;                 // pen width, pixels
+    std::string medtMasterSegment;                // every n-th segment is a master
+    bool cboxDual = false, cboxHalfSmall = false, cboxFrame = false, cboxMirror = false;
+
+    friend bool operator==(const FormFields&, const FormFields&) = default;
+};
+
+// What a masked field hands over for a text put into it: the text less its
+// trailing spaces (padding is added when it is shown and removed when read).
+std::string MaskedFieldText(const std::string& text);
+
+}  // namespace sp

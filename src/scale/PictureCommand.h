@@ -1,0 +1,40 @@
+// The picture command ("&Uložiť obrázok") as one function, so that the window
+// and scaleplate-render run exactly the same sequence.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FormFields.h"
+#include "Graphics.h"
+#include "ScaleParameters.h"
+
+namespace sp {
+
+// What the main window owns for the whole run besides its fields.
+struct PictureSession {
+    ScaleParameters Params;
+    std::vector<std::string> DefinitionList;  // lines as read, in file order
+    bool DefinitionActive = false;            // the next picture draws DefinitionList
+};
+
+struct PictureResult {
+    enum Outcome { Message, Cancelled, Saved } outcome = Message;
+    std::string message;   // the input sentence, for Message
+    std::string fileName;  // the file written, for Saved
+};
+
+// Asked for the file name once the picture is drawn; nothing means the user
+// cancelled. The picture is passed for a preview.
+using AskFileName = std::function<std::optional<std::string>(const TBitmap&)>;
+
+// Reads the fields (repairing the angle texts in `fields`), draws, asks for
+// the file name, saves, and clears DefinitionActive after a confirmed or a
+// cancelled dialog. A failing input test gives Message and changes nothing
+// else. Errors (conversion, range, overflow, division, memory, file) are
+// thrown before DefinitionActive is touched, so the definition stays chosen.
+PictureResult RunPictureCommand(PictureSession& session, FormFields& fields, const AskFileName& askFileName);
+
+}  // namespace sp

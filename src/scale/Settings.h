@@ -1,0 +1,50 @@
+// The settings file: the last entered values, stored beside the executable
+// and shown again at the next start, plus the drawing resolution "Dpi".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FormFields.h"
+
+namespace sp {
+
+// One key of the settings file and the field it belongs to.
+struct SettingsKey {
+    const char* section;
+    const char* key;
+    std::string FormFields::*text;  // the text field, or nullptr for a check box
+    bool FormFields::*flag;         // the check box, or nullptr
+    const char* firstRun;           // written by CreateSettings
+    const char* missing;            // default when the key is missing ("1"/"0" for check boxes)
+};
+
+// The eighteen keys of the fields, in the order they are read and written
+// ("Dpi" is separate: it has no field and is never written back).
+const std::vector<SettingsKey>& SettingsKeys();
+
+// The executable's path with its extension replaced by ".ini" (".ini"
+// appended when its name has none; a "." in a folder name is no extension).
+std::string SettingsPath(const std::string& exePath);
+
+// Creates the file with the first-run values when no file is there.
+// Throws EIniFileError when a write fails (earlier writes stay).
+void CreateSettings(const std::string& path);
+
+// Reads every key with its default into `fields` and "Dpi" (default 600,
+// taken as read) into `dpi`. Masked-field texts lose their trailing spaces,
+// as the field hands them over.
+void LoadSettings(const std::string& path, FormFields& fields, std::int32_t& dpi);
+
+// Writes every field back ("Dpi" is left as it is). Throws EIniFileError at
+// the first write that fails.
+void SaveSettings(const std::string& path, const FormFields& fields);
+
+// The values a first run puts into the fields.
+FormFields FirstRunFields();
+
+// True for the fields that are masked (all but the two angle fields).
+bool IsMaskedField(std::string FormFields::*text);
+
+}  // namespace sp
