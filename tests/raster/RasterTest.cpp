@@ -1,0 +1,323 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Errors.h"
+#include "Graphics.h"
+#include "SafeFile.h"
+#include "TestDir.h"
+
+using namespace sp;
+
+namespace {
+
+std::unique_ptr<TBitmap> White(std::int32_t w, std::int32_t h) {
+    auto b = std::make_unique<TBitmap>();
+    b->SetPixelFormat(TPixelFormat::pf24bit);
+    b->SetHeight(h);
+    b->SetWidth(w);
+    return b;
+}
+
+// The picture as rows of '#' (black) and '.' (white).
+std::string Art(const TBitmap& b) {
+    std::string s;
+    for (int y = 0; y < b.Height(); ++y) {
+        for (int x = 0; x < b.Width(); ++x) s += b.Pixel(x, y) == clBlack ? '#' : '.';
+        s += '\n';
+    }
+    return s;
+}
+
+int CountBlack(const TBitmap& b) {
+    int n = 0;
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x) n += b.Pixel(x, y) == clBlack;
+    return n;
+}
+
+void Line(TBitmap& b, int width, TPoint p, TPoint q) {
+    TCanvas& c = b.Canvas();
+    c.Pen.SetWidth(width);
+    c.MoveToEx(p.x, p.y);
+    c.LineTo(q.x, q.y);
+}
+
+std::uint32_t Le32(const std::string& s, std::size_t at) {
+    return static_cast<unsigned char>(s[at]) | static_cast<unsigned char>(s[at + 1]) << 8 |
+           static_cast<unsigned char>(s[at + 2]) << 16 | static_cast<std::uint32_t>(static_cast<unsigned char>(s[at + 3])) << 24;
+}
+
+}  // namespace
+
+TEST(Bitmap, StorageExistsOnlyOnceBothSizesAreSet) {
+    TBitmap b;
+    EXPECT_FALSE(b.HasStorage());
+    b.SetPixelFormat(TPixelFormat::pf24bit);
+    b.SetHeight(2);
+    EXPECT_FALSE(b.HasStorage());
+    b.SetWidth(3);
+    ASSERT_TRUE(b.HasStorage());
+    EXPECT_EQ(b.Stride(), 12u);
+    EXPECT_EQ(b.ImageSize(), 24u);
+    for (std::size_t i = 0; i < 24; ++i) EXPECT_EQ(b.Bits()[i], (i % 12) < 9 ? 0xFF : 0x00) << i;
+}
+
+TEST(Bitmap, WhiteThreeByTwoSavesAsTheSeventyEightBytes) {
+    TestDir dir;
+    White(3, 2)->SaveToFile(dir.Path("w.bmp"));
+    const std::string expect = std::string("\x42\x4D\x4E\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00", 14) +
+                               std::string("\x28\x00\x00\x00\x03\x00\x00\x00\x02\x00\x00\x00\x01\x00\x18\x00", 16) +
+                               std::string("\x00\x00\x00\x00\x18\x00\x00\x00", 8) + std::string(16, '\0') +
+                               std::string(9, '\xFF') + std::string(3, '\0') + std::string(9, '\xFF') + std::string(3, '\0');
+    ASSERT_EQ(expect.size(), 78u);
+    EXPECT_EQ(dir.Read("w.bmp"), expect);
+}
+
+TEST(Bitmap, FullSizePictureFileLayout) {
+    TestDir dir;
+    auto b = White(1890, 945);
+    Line(*b, 1, {0, 0}, {1, 0});  // black pixel at the top-left corner
+    b->SaveToFile(dir.Path("big.bmp"));
+    const std::string f = dir.Read("big.bmp");
+    ASSERT_EQ(f.size(), 5360094u);
+    EXPECT_EQ(Le32(f, 2), 5360094u);
+    EXPECT_EQ(Le32(f, 34), 5360040u);
+    EXPECT_EQ(Le32(f, 18), 1890u);
+    EXPECT_EQ(Le32(f, 22), 945u);
+    // Row 0 is the last row of the pixel array.
+    const std::size_t last = 54 + 5672u * 944;
+    EXPECT_EQ(f.substr(last, 6), std::string("\0\0\0\xFF\xFF\xFF", 6));
+    EXPECT_EQ(f.substr(54 + 5670, 2), std::string(2, '\0'));  // padding
+}
+
+TEST(Bitmap, EmptyPictureSavesZeroBytesAndIgnoresDrawing) {
+    TestDir dir;
+    TBitmap b;
+    b.SetPixelFormat(TPixelFormat::pf24bit);
+    b.SetHeight(5);
+    Line(b, 3, {0, 0}, {4, 4});
+    b.Canvas().Ellipse(0, 0, 4, 4);
+    b.SaveToFile(dir.Path("e.bmp"));
+    EXPECT_TRUE(FileExists(dir.Path("e.bmp")));
+    EXPECT_EQ(dir.Read("e.bmp"), "");
+}
+
+TEST(Bitmap, PictureLargerThanMemoryIsRefusedBeforeItIsTouched) {
+    TBitmap b;
+    b.SetHeight(100000);
+    EXPECT_THROW(b.SetWidth(100000), EOutOfResources);  // 30 GB
+    EXPECT_FALSE(b.HasStorage());
+    TBitmap c;
+    c.SetHeight(2000000000);
+    try {
+        c.SetWidth(2000000000);
+        FAIL();
+    } catch (const EOutOfResources& e) {
+        EXPECT_STREQ(e.what(), "Out of system resources");
+    }
+}
+
+TEST(Pen, WidthRules) {
+    TPen p;
+    EXPECT_EQ(p.Width(), 1);
+    p.SetWidth(-1);
+    EXPECT_EQ(p.Width(), 1);
+    p.SetWidth(0);
+    EXPECT_EQ(p.Width(), 0);
+    auto b = White(30, 12);
+    Line(*b, 0, {10, 10}, {20, 10});
+    for (int x = 0; x < 30; ++x) EXPECT_EQ(b->Pixel(x, 10) == clBlack, x >= 10 && x <= 19) << x;
+}
+
+TEST(ThinLine, ShallowTiesGoUpAndReverseLinesPaintTheSame) {
+    auto a = White(6, 3);
+    Line(*a, 1, {0, 0}, {4, 1});
+    EXPECT_EQ(Art(*a),
+              "###...\n"
+              "...#..\n"
+              "......\n");
+    auto r = White(6, 3);
+    Line(*r, 1, {4, 1}, {0, 0});
+    EXPECT_EQ(Art(*r),
+              ".##...\n"
+              "...##.\n"
+              "......\n");
+    // Steep line: a tie goes left.
+    auto s = White(3, 5);
+    Line(*s, 1, {0, 0}, {1, 4});
+    EXPECT_EQ(Art(*s),
+              "#..\n"
+              "#..\n"
+              "#..\n"
+              ".#.\n"
+              "...\n");
+    auto chain = White(5, 5);
+    TCanvas& c = chain->Canvas();
+    c.MoveToEx(0, 0);
+    c.LineTo(4, 0);
+    c.LineTo(4, 4);
+    c.LineTo(0, 4);
+    c.LineTo(0, 0);
+    EXPECT_EQ(Art(*chain),
+              "#####\n"
+              "#...#\n"
+              "#...#\n"
+              "#...#\n"
+              "#####\n");
+    auto none = White(4, 4);
+    Line(*none, 1, {2, 2}, {2, 2});
+    EXPECT_EQ(CountBlack(*none), 0);
+}
+
+// Clipping keeps every pixel of the unclipped line: the same lines drawn on a
+// larger picture, shifted, give the same pixels inside the small one.
+TEST(ThinLine, ClippingNeverMovesAPixel) {
+    const TPoint ends[][2] = {{{-5, -3}, {10, 2}}, {{12, -7}, {-3, 9}}, {{-40, 3}, {50, 4}},
+                              {{3, 30}, {4, -30}}, {{-1000000, -999999}, {1000000, 1000001}}};
+    for (const auto& e : ends) {
+        auto small = White(8, 8);
+        auto big = White(48, 48);
+        Line(*small, 1, e[0], e[1]);
+        Line(*big, 1, {e[0].x + 20, e[0].y + 20}, {e[1].x + 20, e[1].y + 20});
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x) EXPECT_EQ(small->Pixel(x, y), big->Pixel(x + 20, y + 20)) << x << "," << y;
+    }
+}
+
+TEST(WideLine, DotSizes) {
+    const int sizes[][2] = {{2, 4}, {3, 5}, {4, 12}, {5, 21}, {71, 3941}};
+    for (const auto& s : sizes) {
+        auto b = White(100, 100);
+        Line(*b, s[0], {50, 50}, {50, 50});
+        EXPECT_EQ(CountBlack(*b), s[1]) << "width " << s[0];
+    }
+    auto b3 = White(5, 5);
+    Line(*b3, 3, {2, 2}, {2, 2});
+    EXPECT_EQ(Art(*b3),
+              ".....\n"
+              "..#..\n"
+              ".###.\n"
+              "..#..\n"
+              ".....\n");
+    auto b4 = White(6, 6);
+    Line(*b4, 4, {3, 3}, {3, 3});  // even width: box from column 1, row 1
+    EXPECT_EQ(Art(*b4),
+              "......\n"
+              "..##..\n"
+              ".####.\n"
+              ".####.\n"
+              "..##..\n"
+              "......\n");
+}
+
+TEST(WideLine, HorizontalVerticalAndSlantedStrokes) {
+    auto h = White(12, 5);
+    Line(*h, 3, {2, 2}, {8, 2});
+    EXPECT_EQ(Art(*h),
+              "............\n"
+              "..#######...\n"
+              ".#########..\n"
+              "..#######...\n"
+              "............\n");
+    auto v = White(5, 8);
+    Line(*v, 2, {2, 1}, {2, 5});
+    EXPECT_EQ(Art(*v),
+              ".##..\n"
+              ".##..\n"
+              ".##..\n"
+              ".##..\n"
+              ".##..\n"
+              ".##..\n"
+              ".....\n"
+              ".....\n");
+    auto d = White(10, 10);
+    Line(*d, 2, {1, 1}, {7, 7});
+    EXPECT_EQ(Art(*d),
+              "##........\n"
+              "###.......\n"
+              "####......\n"
+              ".####.....\n"
+              "..####....\n"
+              "...####...\n"
+              "....####..\n"
+              ".....###..\n"
+              "..........\n"
+              "..........\n");
+    // Clipped at every border without error.
+    auto c = White(4, 4);
+    Line(*c, 9, {-3, -3}, {8, 8});
+    EXPECT_EQ(CountBlack(*c), 16);
+}
+
+TEST(Ellipse, BoxRuleAndTheWorkedCircle) {
+    auto b = White(1100, 950);
+    TCanvas& c = b->Canvas();
+    c.Brush.Color = clBlack;
+    c.Pen.Color = clBlack;
+    c.MoveToEx(5, 6);
+    c.Ellipse(874, 756, 1016, 898);
+    EXPECT_EQ(c.PenPos(), (TPoint{5, 6}));
+    EXPECT_EQ(CountBlack(*b), 15824);
+    int first = -1, last = -1;
+    for (int x = 0; x < 1100; ++x)
+        if (b->Pixel(x, 756) == clBlack) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    EXPECT_EQ(first, 937);
+    EXPECT_EQ(last, 952);
+    EXPECT_EQ(b->Pixel(874, 827), clBlack);
+    EXPECT_EQ(b->Pixel(1015, 827), clBlack);
+    EXPECT_EQ(b->Pixel(1016, 827), clWhite);
+    EXPECT_EQ(b->Pixel(873, 827), clWhite);
+    EXPECT_EQ(b->Pixel(945, 897), clBlack);
+    EXPECT_EQ(b->Pixel(945, 898), clWhite);
+
+    auto s = White(6, 6);
+    s->Canvas().Brush.Color = clBlack;
+    s->Canvas().Ellipse(0, 0, 6, 6);
+    EXPECT_EQ(Art(*s),
+              "..##..\n"
+              ".####.\n"
+              "######\n"
+              "######\n"
+              ".####.\n"
+              "..##..\n");
+}
+
+TEST(CopyRect, MirrorsInPlace) {
+    auto b = White(1890, 4);
+    Line(*b, 1, {10, 1}, {11, 1});
+    Line(*b, 1, {0, 2}, {1, 2});
+    TCanvas& c = b->Canvas();
+    c.CopyRect({1890, 0, 0, 4}, c, c.ClipRect());
+    EXPECT_EQ(b->Pixel(1879, 1), clBlack);
+    EXPECT_EQ(b->Pixel(10, 1), clWhite);
+    EXPECT_EQ(b->Pixel(1889, 2), clBlack);
+    EXPECT_EQ(CountBlack(*b), 2);
+
+    auto s = White(3, 2);
+    Line(*s, 1, {0, 0}, {1, 0});
+    TCanvas& sc = s->Canvas();
+    sc.CopyRect({0, 2, 3, 0}, sc, sc.ClipRect());
+    EXPECT_EQ(Art(*s), "...\n#..\n");
+    sc.CopyRect({3, 2, 0, 0}, sc, sc.ClipRect());
+    EXPECT_EQ(Art(*s), "..#\n...\n");
+    sc.CopyRect({0, 0, 3, 2}, sc, sc.ClipRect());
+    EXPECT_EQ(Art(*s), "..#\n...\n");
+}
+
+TEST(CanvasLog, RecordsCallsWithThePenWidth) {
+    auto b = White(10, 10);
+    std::vector<CanvasCall> log;
+    TCanvas& c = b->Canvas();
+    c.Log = &log;
+    c.Pen.SetWidth(3);
+    c.MoveToEx(1, 2);
+    c.LineTo(3, 4);
+    c.Ellipse(0, 0, 2, 2);
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[1], (CanvasCall{CanvasCall::LineTo, 3, 4, 0, 0, 3}));
+}
