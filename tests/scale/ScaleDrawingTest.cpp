@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Errors.h"
+#include "PictureCommand.h"
+#include "ScaleDrawing.h"
+#include "TestDir.h"
+#include "Worked.h"
+
+using namespace sp;
+
+namespace {
+
+struct Drawn {
+    ScaleParameters p;
+    std::unique_ptr<TBitmap> bitmap;
+    std::vector<CanvasCall> log;
+};
+
+Drawn Draw(FormFields f, const std::vector<std::string>& definition = {}, bool active = false) {
+    Drawn d;
+    d.p = Fresh();
+    EXPECT_EQ(ReadScaleParameters(d.p, f), std::nullopt);
+    d.bitmap = DrawScale(d.p, f, definition, active, &d.log);
+    return d;
+}
+
+// The segments: each MoveTo followed by a LineTo after the arcs, as
+// (from, to, pen width).
+struct Seg {
+    TPoint from, to;
+    int width;
+    friend bool operator==(const Seg&, const Seg&) = default;
+};
+
+std::vector<Seg> Segments(const std::vector<CanvasCall>& log, std::size_t firstCall) {
+    std::vector<Seg> s;
+    for (std::size_t i = firstCall; i + 1 < log.size(); ++i)
+        if (log[i].op == CanvasCall::MoveTo && log[i + 1].op == CanvasCall::LineTo)
+            s.push_back({{log[i].a, log[i].b}, {log[i + 1].a, log[i + 1].b}, log[i + 1].penWidth});
+    return s;
+}
+
+// Index of the first call after the ellipse and `arcs` chains of `chain`
+// chords each (a MoveTo and chain + 1 LineTo per arc).
+std::size_t AfterArcs(int arcs, int chain) { return 1 + static_cast<std::size_t>(arcs) * static_cast<std::size_t>(chain + 2); }
+
+}  // namespace
+
+TEST(ScalePoint, ExtendedPrecisionDecidesTheHalves) {
+    ScaleParameters p = Fresh();
+    p.Height = 945;
+    p.CenterX = 945;
+    p.CenterY = 118;
+    EXPECT_EQ(ScalePoint(p, 90, 591), (TPoint{945, 236}));
+    EXPECT_EQ(ScalePoint(p, 45, 591), (TPoint{1363, 409}));
+    // With pi to 64 bits the cosine terms at 60 and 120 degrees lie a hair
+    // below +295.5 and -295.5 (plain double rounds both the other way).
+    EXPECT_EQ(ScalePoint(p, 60, 591).x, 945 + 295);
+    EXPECT_EQ(ScalePoint(p, 120, 591).x, 945 - 296);
+    EXPECT_EQ(ScalePoint(p, 400, 591), ScalePoint(p, 40, 591));
+    p.CenterX = 2147483000;
+    EXPECT_THROW(ScalePoint(p, 0, 1000), EIntOverflow);
+}
+
+TEST(ScaleDrawing, WorkedExampleCallsAndPixels) {
+    Drawn d = Draw(WorkedFields());
+    EXPECT_EQ(d.bitmap->Width(), 1890);
+    EXPECT_EQ(d.bitmap->Height(), 945);
+    ASSERT_GE(d.log.size(), 94u);
+    EXPECT_EQ(d.log[0], (CanvasCall{CanvasCall::Ellipse, 874, 756, 1016, 898, 1}));
+    EXPECT_EQ(d.log[1], (CanvasCall{CanvasCall::MoveTo, 1363, 409, 0, 0, 2}));
+    EXPECT_EQ(d.log[2], (CanvasCall{CanvasCall::LineTo, 1363, 409, 0, 0, 2}));
+    EXPECT_EQ(d.log[2 + 45], (CanvasCall{CanvasCall::LineTo, 945, 236, 0, 0, 2}));
+    EXPECT_EQ(d.log[2 + 90], (CanvasCall{CanvasCall::LineTo, 527, 409, 0, 0, 2}));
+    const auto segs = Segments(d.log, AfterArcs(1, 90));
+    ASSERT_EQ(segs.size(), 11u);
+    EXPECT_EQ(segs[0], (Seg{{1363, 409}, {1463, 309}, 2}));
+    EXPECT_EQ(segs[1], (Seg{{1292, 349}, {1334, 291}, 1}));
+    EXPECT_EQ(segs[5], (Seg{{945, 236}, {945, 94}, 2}));
+    EXPECT_EQ(segs[10], (Seg{{527, 409}, {427, 309}, 2}));
+    EXPECT_EQ(d.p.MasterEvery, 5);
+    // Pixels: the pivot is inside the disc, the master at 90 degrees is black
+    // up to row 95 (its round cap), the picture has no frame.
+    EXPECT_EQ(d.bitmap->Pixel(945, 827), clBlack);
+    EXPECT_EQ(d.bitmap->Pixel(945, 100), clBlack);
+    EXPECT_EQ(d.bitmap->Pixel(945, 80), clWhite);
+    EXPECT_EQ(d.bitmap->Pixel(10, 10), clWhite);
+    EXPECT_EQ(d.bitmap->Pixel(1240, 0), clWhite);
+}
+
+TEST(ScaleDrawing, HalfSmallDoublesCountAndMasterInPlace) {
+    FormFields f = WorkedFields();
+    f.cboxHalfSmall = true;
+    Drawn d = Draw(f);
+    EXPECT_EQ(d.p.SegmentCount, 20);
+    EXPECT_EQ(d.p.MasterEvery, 10);
+    const auto segs = Segments(d.log, AfterArcs(1, 90));
+    ASSERT_EQ(segs.size(), 21u);
+    EXPECT_EQ(segs[1], (Seg{{1329, 378}, {1352, 351}, 1}));
+    EXPECT_EQ(segs[2], (Seg{{1292, 349}, {1334, 291}, 1}));
+    EXPECT_EQ(segs[10], (Seg{{945, 236}, {945, 94}, 2}));
+    EXPECT_EQ(segs[20].width, 2);
+}
+
+TEST(ScaleDrawing, DoubledArcWithHalvedPen) {
+    FormFields f = WorkedFields();
+    f.cboxDual = true;
+    f.medtArchLine = "3";
+    Drawn d = Draw(f);
+    // Second chain starts after the first arc's MoveTo and 91 LineTo.
+    const std::size_t second = 1 + 92;
+    EXPECT_EQ(d.log[second], (CanvasCall{CanvasCall::MoveTo, 1388, 384, 0, 0, 1}));
+    EXPECT_EQ(d.log[second + 1 + 45], (CanvasCall{CanvasCall::LineTo, 945, 201, 0, 0, 1}));
+    EXPECT_EQ(d.log[second + 1 + 90], (CanvasCall{CanvasCall::LineTo, 502, 384, 0, 0, 1}));
+    EXPECT_EQ(d.log[2].penWidth, 3);
+
+    f.medtArchLine = "0";  // no arc, the doubled one with the thinnest pen
+    Drawn z = Draw(f);
+    EXPECT_EQ(z.log[1], (CanvasCall{CanvasCall::MoveTo, 1388, 384, 0, 0, 0}));
+}
+
+TEST(ScaleDrawing, FrameAndMirror) {
+    FormFields f = WorkedFields();
+    f.cboxFrame = true;
+    Drawn d = Draw(f);
+    const std::size_t n = d.log.size();
+    EXPECT_EQ(d.log[n - 5], (CanvasCall{CanvasCall::MoveTo, 10, 10, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 4], (CanvasCall{CanvasCall::LineTo, 1880, 10, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 3], (CanvasCall{CanvasCall::LineTo, 1880, 935, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 2], (CanvasCall{CanvasCall::LineTo, 10, 935, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 1], (CanvasCall{CanvasCall::LineTo, 10, 10, 0, 0, 1}));
+    EXPECT_EQ(d.bitmap->Pixel(10, 500), clBlack);
+    EXPECT_EQ(d.bitmap->Pixel(1880, 935), clBlack);
+
+    f.cboxMirror = true;
+    Drawn m = Draw(f);
+    EXPECT_EQ(m.log.back().op, CanvasCall::CopyRect);
+    EXPECT_EQ(m.bitmap->Pixel(1879, 500), clBlack);
+    EXPECT_EQ(m.bitmap->Pixel(10, 500), clWhite);
+    for (int y = 0; y < 945; y += 7)
+        for (int x = 0; x < 1890; x += 3) ASSERT_EQ(m.bitmap->Pixel(x, y), d.bitmap->Pixel(1889 - x, y));
+}
+
+TEST(ScaleDrawing, SegmentCountLimitAndMasterFallback) {
+    FormFields f = WorkedFields();
+    f.medtNumSegments = "255";
+    EXPECT_EQ(Segments(Draw(f).log, 93).size(), 256u);
+    f.medtNumSegments = "127";
+    f.cboxHalfSmall = true;
+    EXPECT_EQ(Segments(Draw(f).log, 93).size(), 255u);
+    for (const char* count : {"256", "128"}) {
+        ScaleParameters p = Fresh();
+        FormFields g = WorkedFields();
+        g.medtNumSegments = count;
+        g.cboxHalfSmall = std::string(count) == "128";
+        ASSERT_EQ(ReadScaleParameters(p, g), std::nullopt);
+        std::vector<CanvasCall> log;
+        EXPECT_THROW(DrawScale(p, g, {}, false, &log), ERangeError) << count;
+    }
+
+    FormFields m = WorkedFields();
+    m.medtMasterSegment = "0";  // fallback: 10 mm in pixels, masters only at the ends
+    Drawn d = Draw(m);
+    EXPECT_EQ(d.p.MasterEvery, 236);
+    const auto segs = Segments(d.log, 93);
+    for (std::size_t i = 0; i < segs.size(); ++i) EXPECT_EQ(segs[i].width, (i == 0 || i == 10) ? 2 : 1) << i;
+
+    m.medtMasterSegment = "";
+    ScaleParameters p = Fresh();
+    ASSERT_EQ(ReadScaleParameters(p, m), std::nullopt);
+    EXPECT_THROW(DrawScale(p, m, {}, false), EConvertError);
+
+    ScaleParameters low = Fresh(12);  // the fallback, 1 mm at 12 dpi, rounds to 0
+    FormFields l = WorkedFields();
+    l.medtMasterSegment = "0";
+    l.medtNumSegments = "1";
+    ASSERT_EQ(ReadScaleParameters(low, l), std::nullopt);
+    EXPECT_THROW(DrawScale(low, l, {}, false), EDivByZero);
+}
+
+TEST(ScaleDrawing, SevenSegmentsStepInFractions) {
+    FormFields f = WorkedFields();
+    f.medtNumSegments = "7";
+    Drawn d = Draw(f);
+    const auto segs = Segments(d.log, 93);
+    ASSERT_EQ(segs.size(), 8u);
+    ScaleParameters p = d.p;
+    EXPECT_EQ(segs[1].from, ScalePoint(p, 45 + 12.857142857142858, p.Radius));
+}
+
+TEST(DefinitionSegments, LinesOfTheWorkedExample) {
+    struct Row {
+        std::vector<std::string> lines;
+        Seg last;
+    };
+    const Row rows[] = {
+        {{"90,M"}, {{945, 236}, {945, 94}, 2}},
+        {{"54,N"}, {{1292, 349}, {1334, 291}, 1}},
+        {{"54,n"}, {{1292, 349}, {1334, 291}, 1}},
+        {{" 54 , N "}, {{1292, 349}, {1334, 291}, 1}},
+        {{"54,NORMAL"}, {{1292, 349}, {1334, 291}, 1}},
+        {{"54,S"}, {{1292, 349}, {1313, 321}, 1}},
+        {{"$5A,N"}, {{945, 236}, {945, 165}, 1}},
+        {{"90"}, {{945, 236}, {945, 236}, 71}},
+        {{"90,X"}, {{945, 236}, {945, 236}, 71}},
+        {{"54,M", "", "90,X"}, {{945, 236}, {945, 94}, 2}},
+    };
+    for (const Row& r : rows) {
+        Drawn d = Draw(WorkedFields(), r.lines, true);
+        const auto segs = Segments(d.log, 93);
+        ASSERT_FALSE(segs.empty());
+        EXPECT_EQ(segs.back(), r.last) << r.lines.back();
+    }
+    Drawn below = Draw(WorkedFields(), {"-10,N"}, true);
+    EXPECT_EQ(Segments(below.log, 93).back().from, (TPoint{1527, 930}));
+    Drawn wrap = Draw(WorkedFields(), {"400,S", "40,S"}, true);
+    const auto w = Segments(wrap.log, 93);
+    EXPECT_EQ(w[0], w[1]);
+    Drawn empty = Draw(WorkedFields(), {}, true);
+    EXPECT_TRUE(Segments(empty.log, 93).empty());
+    EXPECT_EQ(empty.p.MasterEvery, 5);  // the master field is still read
+}
+
+TEST(DefinitionSegments, BadLinesEndTheCommand) {
+    struct Row {
+        std::vector<std::string> lines;
+        const char* message;
+    };
+    const Row rows[] = {
+        {{"M,45"}, "'M' is not a valid integer value"},
+        {{"90,M", "   "}, "'' is not a valid integer value"},
+        {{"4 5,N"}, "'4 5' is not a valid integer value"},
+        {{"1" + std::string(64, ',') + "X"}, "Range check error"},
+    };
+    for (const Row& r : rows) {
+        ScaleParameters p = Fresh();
+        FormFields f = WorkedFields();
+        ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
+        try {
+            DrawScale(p, f, r.lines, true);
+            ADD_FAILURE() << r.message;
+        } catch (const EError& e) {
+            EXPECT_STREQ(e.what(), r.message);
+        }
+    }
+}
+
+TEST(PictureCommand, DefinitionServesOnePictureAndErrorsKeepIt) {
+    TestDir dir;
+    PictureSession s;
+    s.Params.Dpi = 600;
+    s.DefinitionList = {"90,M", "45,N"};
+    s.DefinitionActive = true;
+    FormFields f = WorkedFields();
+
+    // An input message and an error leave the definition chosen.
+    f.medtRadius = "";
+    EXPECT_EQ(RunPictureCommand(s, f, [](const TBitmap&) { return std::optional<std::string>(); }).outcome,
+              PictureResult::Message);
+    EXPECT_TRUE(s.DefinitionActive);
+    f = WorkedFields();
+    f.medtMasterSegment = "";
+    EXPECT_THROW(RunPictureCommand(s, f, [](const TBitmap&) { return std::optional<std::string>("x"); }), EConvertError);
+    EXPECT_TRUE(s.DefinitionActive);
+    f = WorkedFields();
+    EXPECT_THROW(RunPictureCommand(s, f, [&](const TBitmap&) { return std::optional<std::string>(dir.Path("no/a.bmp")); }),
+                 EFCreateError);
+    EXPECT_TRUE(s.DefinitionActive);
+
+    // Saved: the file holds the definition's two segments; the flag clears.
+    const PictureResult r =
+        RunPictureCommand(s, f, [&](const TBitmap&) { return std::optional<std::string>(dir.Path("a.bmp")); });
+    EXPECT_EQ(r.outcome, PictureResult::Saved);
+    EXPECT_FALSE(s.DefinitionActive);
+    EXPECT_EQ(dir.Read("a.bmp").size(), 5360094u);
+
+    // Cancelled: nothing written, the flag still clears.
+    s.DefinitionActive = true;
+    EXPECT_EQ(RunPictureCommand(s, f, [](const TBitmap&) { return std::optional<std::string>(); }).outcome,
+              PictureResult::Cancelled);
+    EXPECT_FALSE(s.DefinitionActive);
+    EXPECT_EQ(dir.Entries(), 1u);
+}
