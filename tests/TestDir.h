@@ -37,6 +37,8 @@ private:
     std::string path_;
 };
 
+inline bool FileExistsAt(const std::string& path) { return std::filesystem::exists(path); }
+
 // While alive, files of this process cannot grow beyond `bytes`: a write past
 // it fails with EFBIG, as a write fails on a full disk.
 class FileSizeLimit {

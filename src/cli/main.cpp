@@ -1,5 +1,6 @@
 // scaleplate-render: draws the picture of "Uložiť obrázok" from a settings
 // file, without a window.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -82,6 +83,9 @@ std::optional<std::string> ApplySet(const std::string& assignment, sp::FormField
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit must end a write with "Stream write error", like a
+    // full disk, not kill the program half way through a file.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::optional<std::string> settings, definition, output;
     std::vector<std::string> sets;
     bool printParameters = false;

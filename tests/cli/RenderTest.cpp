@@ -1,0 +1,104 @@
+// scaleplate-render through the built program: exit codes, messages, files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "TestDir.h"
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Render(const std::string& args, const std::string& prefix = "") {
+    TestDir tmp;
+    const std::string cmd = prefix + " '" SCALEPLATE_RENDER "' " + args + " >'" + tmp.Path("out") + "' 2>'" +
+                            tmp.Path("err") + "'";
+    const int raw = std::system(cmd.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, tmp.Read("out"), tmp.Read("err")};
+}
+
+}  // namespace
+
+TEST(Render, DefaultScaleFromFirstRunValues) {
+    TestDir dir;
+    const Outcome r = Render("--output '" + dir.Path("a.bmp") + "' --print-parameters");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_NE(r.out.find("PixelsPerMm=23.622047244094489\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Radius=354\n"), std::string::npos) << r.out;  // 15 mm
+    EXPECT_EQ(dir.Read("a.bmp").size(), 5360094u);
+    EXPECT_EQ(dir.Entries(), 1u);  // no settings file made
+}
+
+TEST(Render, SettingsFileSetsAndDefinition) {
+    TestDir dir;
+    dir.Write("s.ini", "[Dimensions]\r\nDpi=300\r\nWidth=20\r\n");
+    Outcome r = Render("--settings '" + dir.Path("s.ini") + "' --set height=10 --set Mirror=0x0 --output '" +
+                   dir.Path("b.bmp") + "' --print-parameters");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Dpi=300\nPixelsPerMm=11.811023622047244\nHeight=118\nWidth=236\n"), std::string::npos) << r.out;
+
+    dir.Write("d.txt", "90,M\r\n");
+    r = Render("--definition '" + dir.Path("d.txt") + "' --output '" + dir.Path("c.bmp") + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = Render("--definition '" + dir.Path("none.txt") + "' --output '" + dir.Path("d.bmp") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Načítanie definičného súboru sa nepodarilo.\n");
+    dir.Write("bad.txt", "M,45\r\n");
+    r = Render("--definition '" + dir.Path("bad.txt") + "' --output '" + dir.Path("e.bmp") + "'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "'M' is not a valid integer value.\n");
+    EXPECT_FALSE(FileExistsAt(dir.Path("d.bmp")));
+    EXPECT_FALSE(FileExistsAt(dir.Path("e.bmp")));
+}
+
+TEST(Render, MessagesErrorsAndUsage) {
+    TestDir dir;
+    const std::string out = " --output '" + dir.Path("x.bmp") + "'";
+    Outcome r = Render("--set Left=45" + out);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Ľavý a pravý uhol nemôžu byť rovnaké.\n");
+    r = Render("--set Left=- --print-parameters" + out);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "'-' is not a valid integer value.\n");
+    EXPECT_NE(r.out.find("Width=1890\n"), std::string::npos);  // stored so far
+    r = Render("--set Segments=256" + out);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Range check error.\n");
+    r = Render("--settings '" + dir.Path("none.ini") + "'" + out);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Cannot open file \"" + dir.Path("none.ini") + "\". No such file or directory.\n");
+    r = Render("--output '" + dir.Path("no/x.bmp") + "'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Cannot create file \"" + dir.Path("no/x.bmp") + "\". No such file or directory.\n");
+    EXPECT_EQ(Render("--set Dpi=abc" + out).status, 64);
+    EXPECT_EQ(Render("--set Frame=true" + out).status, 64);
+    EXPECT_EQ(Render("--set Nothing=1" + out).status, 64);
+    EXPECT_EQ(Render("").status, 64);
+    EXPECT_EQ(Render("--bogus" + out).status, 64);
+    r = Render("--help");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Usage: scaleplate-render"), std::string::npos);
+    EXPECT_EQ(dir.Entries(), 0u);
+}
+
+TEST(Render, FullDiskAndTooLargePictureLoseNothing) {
+    TestDir dir;
+    dir.Write("old.bmp", std::string(1000, 'o'));
+    Outcome r = Render("--output '" + dir.Path("old.bmp") + "'", "ulimit -f 100;");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Stream write error.\n");
+    EXPECT_EQ(dir.Read("old.bmp"), std::string(1000, 'o'));
+    EXPECT_EQ(dir.Entries(), 1u);
+
+    r = Render("--set Width=999 --set Height=999 --output '" + dir.Path("big.bmp") + "'", "ulimit -v 1000000;");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Out of system resources.\n");
+    EXPECT_EQ(dir.Entries(), 1u);
+}
