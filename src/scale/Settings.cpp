@@ -46,6 +46,16 @@ std::string SettingsPath(const std::string& exePath) {
     return exePath + ".ini";
 }
 
+std::string ApplicationTitle(const std::string& exePath) {
+    std::string name = exePath.substr(exePath.rfind('/') + 1);
+    name = name.substr(0, name.find('.'));
+    for (std::size_t i = 1; i < name.size(); ++i)
+        if (name[i] >= 'A' && name[i] <= 'Z') name[i] = static_cast<char>(name[i] - 'A' + 'a');
+    return name;
+}
+
+std::string ProgramFolder(const std::string& exePath) { return exePath.substr(0, exePath.rfind('/') + 1); }
+
 void CreateSettings(const std::string& path) {
     if (FileExists(path)) return;
     IniFile ini(path);

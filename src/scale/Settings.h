@@ -28,6 +28,14 @@ const std::vector<SettingsKey>& SettingsKeys();
 // appended when its name has none; a "." in a folder name is no extension).
 std::string SettingsPath(const std::string& exePath);
 
+// The application's title: the executable's file name without its folder
+// and without everything from its first ".", every letter after the first in
+// lower case ("/opt/SCALEPLATE.bin" gives "Scaleplate").
+std::string ApplicationTitle(const std::string& exePath);
+
+// The executable's folder, up to and including the last "/".
+std::string ProgramFolder(const std::string& exePath);
+
 // Creates the file with the first-run values when no file is there.
 // Throws EIniFileError when a write fails (earlier writes stay).
 void CreateSettings(const std::string& path);

@@ -15,6 +15,12 @@ TEST(SettingsPath, ExtensionReplacedOrAppended) {
     EXPECT_EQ(SettingsPath("/opt/a.b/c.d.e"), "/opt/a.b/c.d.ini");
 }
 
+TEST(SettingsPath, TitleAndFolder) {
+    EXPECT_EQ(ApplicationTitle("/opt/tools/scaleplate"), "scaleplate");
+    EXPECT_EQ(ApplicationTitle("/opt/v1.2/SCALEPLATE.bin.x"), "Scaleplate");
+    EXPECT_EQ(ProgramFolder("/opt/v1.2/scaleplate"), "/opt/v1.2/");
+}
+
 TEST(Settings, FirstRunFileLineByLineAndLoadedBack) {
     TestDir dir;
     const std::string path = dir.Path("scaleplate.ini");

@@ -1,0 +1,40 @@
+// The boxes and file dialogs the windows show, behind one interface so that
+// tests can answer them without a modal window.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace sp {
+
+// What a file dialog is set up with and remembers between openings.
+struct FileDialogSetup {
+    QString title;
+    QString filter;       // "Description (*.ext)|*.ext"
+    QString defaultExt;   // appended to a name typed without an extension
+    QString initialDir;
+    QString fileName;     // proposed; after a confirmed choice, the full path chosen
+    bool preview = false; // show a picture preview pane
+    bool forSave = true;  // save dialog (no overwrite question) or open dialog
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Plain message box: `caption`, no icon, the sentence, one OK button.
+    virtual void Message(QWidget* parent, const QString& caption, const QString& text);
+    // Error box: stop icon, the message with the "." rule applied by the caller.
+    virtual void Error(QWidget* parent, const QString& caption, const QString& text);
+    // "Confirm" box with a question icon; true only for "&Yes".
+    virtual bool Confirm(QWidget* parent, const QString& text);
+    // Runs the file dialog; the chosen full path, or nothing when cancelled.
+    // Updates setup.fileName after a confirmed choice.
+    virtual std::optional<QString> RunFileDialog(QWidget* parent, FileDialogSetup& setup);
+    // Shows a window modally; true for OK (accepted).
+    virtual bool ShowModal(QDialog* dialog);
+};
+
+}  // namespace sp
