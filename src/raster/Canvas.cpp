@@ -234,7 +234,7 @@ void TCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::in
         return a < b;
     };
     for (std::int64_t i = 0; i < H; ++i) {
-        std::int64_t a, b, ua, ub, da, db;
+        std::int64_t a = 0, b = 0, ua = 0, ub = 0, da = 0, db = 0;
         if (!spanOf(i, a, b)) continue;
         const bool up = spanOf(i - 1, ua, ub), down = spanOf(i + 1, da, db);
         for (std::int64_t x = a; x < b; ++x) {

@@ -117,7 +117,7 @@ std::string IniFile::ReadText(const std::string& section, const std::string& key
 }
 
 bool ParseIniNumber(std::string text, std::int32_t& value) {
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text = "$" + text.substr(2);
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, 1, '$');
     return TryStrToInt(text, value);
 }
 

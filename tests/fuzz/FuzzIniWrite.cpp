@@ -1,0 +1,84 @@
+// A write followed by a read back: the value reads back as written, and
+// every line of the file that was not written survives, in order.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "IniFile.h"
+#include "Procs.h"
+#include "SafeFile.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> out;
+    std::string cur;
+    bool any = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            out.push_back(cur);
+            cur.clear();
+            any = false;
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            cur += c;
+            any = true;
+        }
+    }
+    if (any) out.push_back(cur);
+    return out;
+}
+
+// Names are letters only: "[", "]", "=" and line ends cannot be stored in one.
+std::string Name(const std::uint8_t* d, std::size_t n) {
+    std::string s;
+    for (std::size_t i = 0; i < n; ++i) s += static_cast<char>('a' + d[i] % 26);
+    return s.empty() ? "k" : s;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 4) return 0;
+    static const std::string path = "/dev/shm/scaleplate-fuzz-write-" + std::to_string(::getpid()) + ".ini";
+    const std::size_t sn = data[0] % 8, kn = data[1] % 8, vn = data[2];
+    std::size_t at = 3;
+    if (at + sn + kn + vn > size) return 0;
+    const std::string section = Name(data + at, sn);
+    const std::string key = Name(data + at + sn, kn);
+    std::string value(reinterpret_cast<const char*>(data + at + sn + kn), vn);
+    at += sn + kn + vn;
+    const std::string file(reinterpret_cast<const char*>(data + at), size - at);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << file;
+
+    // What the value reads back as: CR and LF become spaces, and text that is
+    // no UTF-8 or has no Windows-1250 form comes back through the code page.
+    for (char& c : value)
+        if (c == '\r' || c == '\n') c = ' ';
+    const std::string expect = sp::Cp1250ToUtf8(sp::Utf8ToCp1250(value));
+
+    sp::IniFile ini(path);
+    // A key line whose value holds a NUL or the file's own quirks aside, the
+    // first matching key is the one written.
+    ini.WriteText(section, key, value);
+    if (ini.ReadText(section, key, "\x01") != expect) std::abort();
+
+    // Every old line survives in order, but for the one key line replaced.
+    const std::vector<std::string> before = Lines(file), after = Lines(sp::ReadWholeFile(path));
+    std::size_t j = 0, skipped = 0;
+    for (const std::string& line : before) {
+        while (j < after.size() && after[j] != line) ++j;
+        if (j == after.size()) {
+            if (++skipped > 1) std::abort();
+            j = 0;
+            continue;
+        }
+        ++j;
+    }
+    return 0;
+}
