@@ -3,27 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "ScaleDrawing.h"
+#include "Worked.h"
 
 namespace {
-
-sp::FormFields Worked() {
-    sp::FormFields f;
-    f.medtWidth = "80";
-    f.medtHeight = "40";
-    f.edtLAngle = "135";
-    f.edtRAngle = "45";
-    f.medtX = "40";
-    f.medtY = "5";
-    f.medtRadius = "25";
-    f.medtCentralRadius = "3";
-    f.medtSegmentLength = "3";
-    f.medtSegmentWidth = "1";
-    f.medtArchLine = "2";
-    f.medtNumSegments = "10";
-    f.medtMasterSegment = "5";
-    f.medtFrameLine = "1";
-    return f;
-}
 
 void Run(benchmark::State& state, sp::FormFields f) {
     for (auto _ : state) {
@@ -34,12 +16,12 @@ void Run(benchmark::State& state, sp::FormFields f) {
     }
 }
 
-void BM_WorkedExample(benchmark::State& state) { Run(state, Worked()); }
+void BM_WorkedExample(benchmark::State& state) { Run(state, WorkedFields()); }
 BENCHMARK(BM_WorkedExample)->Unit(benchmark::kMillisecond);
 
 // Arcs of 3,600, 36,000 and 360,000 degrees: time per degree stays flat.
 void BM_LongArc(benchmark::State& state) {
-    sp::FormFields f = Worked();
+    sp::FormFields f = WorkedFields();
     f.edtRAngle = "0";
     f.edtLAngle = std::to_string(state.range(0));
     Run(state, f);

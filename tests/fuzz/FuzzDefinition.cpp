@@ -4,6 +4,7 @@
 #include <string>
 
 #include "DefinitionFile.h"
+#include "Errors.h"
 #include "ScaleDrawing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
