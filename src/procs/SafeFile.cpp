@@ -63,7 +63,14 @@ bool FileExists(const std::string& path) {
 }
 
 void WriteFileAtomically(const std::string& path, std::initializer_list<std::string_view> pieces) {
-    const std::string full = FullPath(path);
+    std::string full = FullPath(path);
+    // A link is written through: the file it points to is replaced, the link stays.
+    struct stat lst {};
+    if (::lstat(full.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+        std::error_code ec;
+        const auto target = std::filesystem::weakly_canonical(full, ec);
+        if (!ec) full = target.string();
+    }
     struct stat st {};
     if (::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) throw EFCreateError(full, SystemReason(EISDIR));
     if (::access(full.c_str(), F_OK) == 0 && ::access(full.c_str(), W_OK) != 0)

@@ -64,3 +64,13 @@ TEST(SafeFile, FailedWriteKeepsTheOldFile) {
     EXPECT_EQ(ReadWholeFile(path), old);
     EXPECT_EQ(dir.Entries(), 1u);
 }
+
+TEST(SafeFile, ALinkIsWrittenThrough) {
+    TestDir dir;
+    WriteFileAtomically(dir.Path("real.ini"), {"old"});
+    std::filesystem::create_symlink(dir.Path("real.ini"), dir.Path("link.ini"));
+    WriteFileAtomically(dir.Path("link.ini"), {"new"});
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("link.ini")));
+    EXPECT_EQ(ReadWholeFile(dir.Path("real.ini")), "new");
+    EXPECT_EQ(dir.Entries(), 2u);
+}
