@@ -83,7 +83,9 @@ std::string Utf8ToCp1250(const std::string& text) {
             if ((cb & 0xC0) != 0x80) ok = false;
             cp = (cp << 6) | (cb & 0x3F);
         }
-        if (!ok) {
+        // Overlong forms ("\xC0\x80" for NUL) are malformed, not a character.
+        static constexpr std::uint32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (!ok || cp < kMin[len]) {
             out += '?';
             ++i;
             continue;

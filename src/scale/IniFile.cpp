@@ -62,6 +62,8 @@ std::string DecodeValue(const std::string& raw) {
     return v;
 }
 
+// Quotes decided on the file's bytes, so a character that becomes a blank in
+// the code page is protected like any other.
 std::string EncodeValue(std::string v) {
     for (char& c : v)
         if (c == '\r' || c == '\n') c = ' ';
@@ -144,7 +146,7 @@ void IniFile::WriteText(const std::string& section, const std::string& key, cons
                 break;
             }
         const std::string sec = Utf8ToCp1250(section), k = Utf8ToCp1250(key);
-        const std::string keyLine = k + "=" + Utf8ToCp1250(EncodeValue(value));
+        const std::string keyLine = k + "=" + EncodeValue(Utf8ToCp1250(value));
         const Found f = Find(lines, sec, k);
         if (f.keyLine != std::string::npos) {
             lines[f.keyLine].text = keyLine;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -66,7 +67,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A key line whose value holds a NUL or the file's own quirks aside, the
     // first matching key is the one written.
     ini.WriteText(section, key, value);
-    if (ini.ReadText(section, key, "\x01") != expect) std::abort();
+    const std::string got = ini.ReadText(section, key, "\x01");
+    if (got != expect) {
+        fprintf(stderr, "section=%s key=%s\nexpect=", section.c_str(), key.c_str());
+        for (unsigned char c : expect) fprintf(stderr, "%02x", c);
+        fprintf(stderr, "\ngot=   ");
+        for (unsigned char c : got) fprintf(stderr, "%02x", c);
+        fprintf(stderr, "\n");
+        std::abort();
+    }
 
     // Every old line survives in order, but for the one key line replaced.
     const std::vector<std::string> before = Lines(file), after = Lines(sp::ReadWholeFile(path));

@@ -166,4 +166,5 @@ TEST(Cp1250, AgreesWithIconvAndRoundTrips) {
     EXPECT_EQ(Utf8ToCp1250("Ľavý uhol"), "\xBC" "av\xFD uhol");
     EXPECT_EQ(Utf8ToCp1250("日本"), "??");
     EXPECT_EQ(Utf8ToCp1250("a\xFF" "b"), "a?b");
+    EXPECT_EQ(Utf8ToCp1250("\xC0\x80" "x"), "??x");  // an overlong NUL is no NUL
 }

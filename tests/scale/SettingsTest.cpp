@@ -161,3 +161,14 @@ TEST(Settings, FailedWritesRaiseAndLoseNothing) {
     EXPECT_EQ(dir.Entries(), 1u);
     EXPECT_THROW(CreateSettings(dir.Path("no/s.ini")), EIniFileError);
 }
+
+// Found by fuzzing: a value ending in an overlong UTF-8 NUL was written
+// without quotes and lost its end on reading back.
+TEST(IniFile, MalformedTextReadsBackAsWrittenThroughTheCodePage) {
+    TestDir dir;
+    IniFile ini(dir.Path("m.ini"));
+    ini.WriteText("S", "K", "a\xC0\x80");
+    EXPECT_EQ(ini.ReadText("S", "K", ""), "a??");
+    ini.WriteText("S", "K", std::string("b\0", 2));
+    EXPECT_EQ(ini.ReadText("S", "K", ""), std::string("b\0", 2));
+}
