@@ -199,6 +199,7 @@ void TMainForm::setTabOrder() {
 }
 
 void TMainForm::FormCreate() {
+    bool created = true;
     try {
         CreateSettings(settingsPath_);
     } catch (const EError& e) {
@@ -206,9 +207,10 @@ void TMainForm::FormCreate() {
         // and draws at 600 dpi; every command stays usable, and "Koniec"
         // reports the same write error again if the folder stays read-only.
         showError(e);
+        created = false;
         Session.Params.Dpi = 600;
     }
-    if (Session.Params.Dpi == 0) {
+    if (created) {
         FormFields f;
         LoadSettings(settingsPath_, f, Session.Params.Dpi);
         SetFields(f);
