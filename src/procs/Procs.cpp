@@ -103,6 +103,24 @@ void SplitFields(const std::string& line, char separator, FieldArray& fields) {
     for (int n = 1; n <= FieldArray::Count; ++n) fields[n] = Trim(fields[n]);
 }
 
+std::vector<TextLine> CutLines(const std::string& bytes) {
+    std::vector<TextLine> lines;
+    std::size_t start = 0, i = 0;
+    while (i < bytes.size()) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            const std::size_t endLen = (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+            lines.push_back({bytes.substr(start, i - start), bytes.substr(i, endLen)});
+            i += endLen;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < bytes.size()) lines.push_back({bytes.substr(start), ""});
+    return lines;
+}
+
 bool TryStrToInt(const std::string& s, std::int32_t& value) {
     std::size_t i = 0;
     const std::size_t n = s.size();

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Errors.h"
 
@@ -58,6 +59,17 @@ private:
 // is no separator and would belong to entry 65 or later; the entries then
 // hold what was collected so far, untrimmed.
 void SplitFields(const std::string& line, char separator, FieldArray& fields);
+
+// One line of a text file: its text and the line end that closed it.
+struct TextLine {
+    std::string text;
+    std::string end;  // "\r\n", "\n", "\r", or "" for a last line without one
+};
+
+// Cuts file bytes into lines: CR, LF or CR LF end a line (LF CR is two
+// ends, with an empty line between); text after the last end is the last
+// line; an end at the very end adds no empty line. Nothing is trimmed.
+std::vector<TextLine> CutLines(const std::string& bytes);
 
 // ---- Integer conversion -------------------------------------------------
 

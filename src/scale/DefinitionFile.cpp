@@ -72,20 +72,8 @@ void WriteDefinition(const std::vector<DefinitionRow>& rows, const std::string& 
 }
 
 std::vector<std::string> SplitDefinitionText(const std::string& bytes) {
-    const std::size_t end = std::min(bytes.find('\0'), bytes.size());
     std::vector<std::string> lines;
-    std::size_t start = 0, i = 0;
-    while (i < end) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(Cp1250ToUtf8(bytes.substr(start, i - start)));
-            i += (c == '\r' && i + 1 < end && bytes[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < end) lines.push_back(Cp1250ToUtf8(bytes.substr(start, end - start)));
+    for (const TextLine& line : CutLines(bytes.substr(0, bytes.find('\0')))) lines.push_back(Cp1250ToUtf8(line.text));
     return lines;
 }
 

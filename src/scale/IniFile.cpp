@@ -12,28 +12,7 @@ namespace sp {
 
 namespace {
 
-struct Line {
-    std::string text;  // without its end
-    std::string end;   // "\r\n", "\n", "\r" or "" for a last line without one
-};
-
-std::vector<Line> SplitLines(const std::string& bytes) {
-    std::vector<Line> lines;
-    std::size_t start = 0, i = 0;
-    while (i < bytes.size()) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            const std::size_t endLen = (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-            lines.push_back({bytes.substr(start, i - start), bytes.substr(i, endLen)});
-            i += endLen;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < bytes.size()) lines.push_back({bytes.substr(start), ""});
-    return lines;
-}
+using Line = TextLine;
 
 bool SameName(const std::string& a, const std::string& b) { return UpperAscii(a) == UpperAscii(b); }
 
@@ -110,7 +89,7 @@ std::string IniFile::ReadText(const std::string& section, const std::string& key
     } catch (const EError&) {
         return def;
     }
-    const std::vector<Line> lines = SplitLines(bytes);
+    const std::vector<Line> lines = CutLines(bytes);
     const Found f = Find(lines, Utf8ToCp1250(section), Utf8ToCp1250(key));
     if (f.keyLine == std::string::npos) return def;
     std::string k, v;
@@ -138,7 +117,7 @@ void IniFile::WriteText(const std::string& section, const std::string& key, cons
         std::string bytes;
         struct stat st {};
         if (::stat(full.c_str(), &st) == 0) bytes = ReadWholeFile(full);
-        std::vector<Line> lines = SplitLines(bytes);
+        std::vector<Line> lines = CutLines(bytes);
         std::string lineEnd = "\r\n";
         for (const Line& l : lines)
             if (!l.end.empty()) {
