@@ -30,6 +30,27 @@ QFont Bold(QFont f) {
     return f;
 }
 
+// What the window holds before the settings are loaded.
+FormFields BuiltInFields() {
+    FormFields f;
+    f.medtWidth = "80";
+    f.medtHeight = "40";
+    f.edtLAngle = "135";
+    f.edtRAngle = "45";
+    f.medtX = "40";
+    f.medtY = "5";
+    f.medtNumSegments = "15";
+    f.medtSegmentLength = "3";
+    f.medtRadius = "30";
+    f.medtFrameLine = "1";
+    f.medtArchLine = "2";
+    f.medtSegmentWidth = "1";
+    f.medtMasterSegment = "5";
+    f.medtCentralRadius = "30";
+    f.cboxMirror = true;
+    return f;
+}
+
 }  // namespace
 
 // The older program's font was MS Sans Serif at 8 points (11 pixels);
@@ -95,6 +116,12 @@ void TMainForm::createControls() {
         m->setFont(Bold(base));
         m->setGeometry(x, y, w, 21);
     };
+    const auto plain = [&](QLineEdit*& e, const char* name, int x, int y) {
+        e = new QLineEdit(gboxAngles);
+        e->setObjectName(name);
+        e->setFont(Bold(base));
+        e->setGeometry(x, y, 41, 21);
+    };
     const auto check = [&](QCheckBox*& c, const char* name, const char* caption, int x, int y, int w) {
         c = new QCheckBox(caption, gboxScale);
         c->setObjectName(name);
@@ -109,15 +136,9 @@ void TMainForm::createControls() {
     masked(medtHeight, "medtHeight", 3, gboxDimensions, 88, 56, 42);
 
     label(Label3, "Label3", "Ľavý uhol [deg]:", gboxAngles, 8, 28);
-    edtLAngle = new QLineEdit(gboxAngles);
-    edtLAngle->setObjectName("edtLAngle");
-    edtLAngle->setFont(Bold(base));
-    edtLAngle->setGeometry(96, 24, 41, 21);
+    plain(edtLAngle, "edtLAngle", 96, 24);
     label(Label4, "Label4", "Pravý uhol [deg]:", gboxAngles, 8, 58);
-    edtRAngle = new QLineEdit(gboxAngles);
-    edtRAngle->setObjectName("edtRAngle");
-    edtRAngle->setFont(Bold(base));
-    edtRAngle->setGeometry(96, 56, 41, 21);
+    plain(edtRAngle, "edtRAngle", 96, 56);
 
     label(Label8, "Label8", "X [mm]:", gboxCenter, 32, 28);
     masked(medtX, "medtX", 3, gboxCenter, 88, 24, 42);
@@ -168,23 +189,7 @@ void TMainForm::createControls() {
     connect(esc, &QShortcut::activated, btnClose, &QPushButton::click);
 
     // The built-in texts and states, shown only when the settings do not load.
-    FormFields builtIn;
-    builtIn.medtWidth = "80";
-    builtIn.medtHeight = "40";
-    builtIn.edtLAngle = "135";
-    builtIn.edtRAngle = "45";
-    builtIn.medtX = "40";
-    builtIn.medtY = "5";
-    builtIn.medtNumSegments = "15";
-    builtIn.medtSegmentLength = "3";
-    builtIn.medtRadius = "30";
-    builtIn.medtFrameLine = "1";
-    builtIn.medtArchLine = "2";
-    builtIn.medtSegmentWidth = "1";
-    builtIn.medtMasterSegment = "5";
-    builtIn.medtCentralRadius = "30";
-    builtIn.cboxMirror = true;
-    SetFields(builtIn);
+    SetFields(BuiltInFields());
 }
 
 void TMainForm::setTabOrder() {
@@ -232,48 +237,63 @@ void TMainForm::FormCreate() {
     Session.DefinitionActive = false;
 }
 
+// Each field of FormFields with the control that holds it: one list for
+// reading the window and for filling it.
+struct TMainForm::Binding {
+    std::string FormFields::*text;
+    QLineEdit* edit;  // a TMaskEdit for every field but the two angles
+    bool FormFields::*flag;
+    QCheckBox* box;
+};
+
+std::vector<TMainForm::Binding> TMainForm::Bindings() const {
+    using F = FormFields;
+    return {
+        {&F::medtWidth, medtWidth, nullptr, nullptr},
+        {&F::medtHeight, medtHeight, nullptr, nullptr},
+        {&F::edtLAngle, edtLAngle, nullptr, nullptr},
+        {&F::edtRAngle, edtRAngle, nullptr, nullptr},
+        {&F::medtX, medtX, nullptr, nullptr},
+        {&F::medtY, medtY, nullptr, nullptr},
+        {&F::medtNumSegments, medtNumSegments, nullptr, nullptr},
+        {&F::medtSegmentLength, medtSegmentLength, nullptr, nullptr},
+        {&F::medtRadius, medtRadius, nullptr, nullptr},
+        {&F::medtCentralRadius, medtCentralRadius, nullptr, nullptr},
+        {&F::medtFrameLine, medtFrameLine, nullptr, nullptr},
+        {&F::medtArchLine, medtArchLine, nullptr, nullptr},
+        {&F::medtSegmentWidth, medtSegmentWidth, nullptr, nullptr},
+        {&F::medtMasterSegment, medtMasterSegment, nullptr, nullptr},
+        {nullptr, nullptr, &F::cboxDual, cboxDual},
+        {nullptr, nullptr, &F::cboxHalfSmall, cboxHalfSmall},
+        {nullptr, nullptr, &F::cboxFrame, cboxFrame},
+        {nullptr, nullptr, &F::cboxMirror, cboxMirror},
+    };
+}
+
 FormFields TMainForm::Fields() const {
     FormFields f;
-    f.medtWidth = S(medtWidth->Value());
-    f.medtHeight = S(medtHeight->Value());
-    f.edtLAngle = S(edtLAngle->text());
-    f.edtRAngle = S(edtRAngle->text());
-    f.medtX = S(medtX->Value());
-    f.medtY = S(medtY->Value());
-    f.medtNumSegments = S(medtNumSegments->Value());
-    f.medtSegmentLength = S(medtSegmentLength->Value());
-    f.medtRadius = S(medtRadius->Value());
-    f.medtCentralRadius = S(medtCentralRadius->Value());
-    f.medtFrameLine = S(medtFrameLine->Value());
-    f.medtArchLine = S(medtArchLine->Value());
-    f.medtSegmentWidth = S(medtSegmentWidth->Value());
-    f.medtMasterSegment = S(medtMasterSegment->Value());
-    f.cboxDual = cboxDual->isChecked();
-    f.cboxHalfSmall = cboxHalfSmall->isChecked();
-    f.cboxFrame = cboxFrame->isChecked();
-    f.cboxMirror = cboxMirror->isChecked();
+    for (const Binding& b : Bindings()) {
+        if (b.box) {
+            f.*b.flag = b.box->isChecked();
+        } else if (auto* masked = qobject_cast<TMaskEdit*>(b.edit)) {
+            f.*b.text = S(masked->Value());
+        } else {
+            f.*b.text = S(b.edit->text());
+        }
+    }
     return f;
 }
 
 void TMainForm::SetFields(const FormFields& f) {
-    medtWidth->SetValue(Q(f.medtWidth));
-    medtHeight->SetValue(Q(f.medtHeight));
-    edtLAngle->setText(Q(f.edtLAngle));
-    edtRAngle->setText(Q(f.edtRAngle));
-    medtX->SetValue(Q(f.medtX));
-    medtY->SetValue(Q(f.medtY));
-    medtNumSegments->SetValue(Q(f.medtNumSegments));
-    medtSegmentLength->SetValue(Q(f.medtSegmentLength));
-    medtRadius->SetValue(Q(f.medtRadius));
-    medtCentralRadius->SetValue(Q(f.medtCentralRadius));
-    medtFrameLine->SetValue(Q(f.medtFrameLine));
-    medtArchLine->SetValue(Q(f.medtArchLine));
-    medtSegmentWidth->SetValue(Q(f.medtSegmentWidth));
-    medtMasterSegment->SetValue(Q(f.medtMasterSegment));
-    cboxDual->setChecked(f.cboxDual);
-    cboxHalfSmall->setChecked(f.cboxHalfSmall);
-    cboxFrame->setChecked(f.cboxFrame);
-    cboxMirror->setChecked(f.cboxMirror);
+    for (const Binding& b : Bindings()) {
+        if (b.box) {
+            b.box->setChecked(f.*b.flag);
+        } else if (auto* masked = qobject_cast<TMaskEdit*>(b.edit)) {
+            masked->SetValue(Q(f.*b.text));
+        } else {
+            b.edit->setText(Q(f.*b.text));
+        }
+    }
 }
 
 void TMainForm::showError(const std::exception& e) { dialogs_.Error(this, title_, Q(ErrorBoxText(e.what()))); }

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "Dialogs.h"
 #include "FormFields.h"
@@ -68,6 +69,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    struct Binding;
+    std::vector<Binding> Bindings() const;
     void createControls();
     void setTabOrder();
     void FormCreate();
