@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     sp::TMainForm MainForm(exePath, dialogs);
     sp::TScaleDefinition ScaleDefinition(QString::fromStdString(sp::ProgramFolder(exePath)), MainForm.Title(), dialogs,
                                          &MainForm);
-    MainForm.ScaleDefinition = &ScaleDefinition;
+    MainForm.SetScaleDefinition(&ScaleDefinition);
     MainForm.show();
     return app.exec();
 }
