@@ -9,6 +9,7 @@
 #include "Dialogs.h"
 #include "MainUnit.h"
 #include "Settings.h"
+#include "Translations.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     const std::string exePath = QCoreApplication::applicationFilePath().toStdString();
     QApplication::setApplicationName(QString::fromStdString(sp::ApplicationTitle(exePath)));
     QApplication::setWindowIcon(ProgramIcon());
+    sp::InstallQtTranslations(&app);
 
     sp::Dialogs dialogs;
     sp::TMainForm MainForm(exePath, dialogs);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
 #include <filesystem>
@@ -154,3 +155,69 @@ TEST(MainForm, PictureCommandMessagesErrorsAndRepairedAngles) {
     EXPECT_EQ(a.dialogs.fileDialogs.back().fileName.toStdString(), a.dir.Path("s.bmp"));
 }
 
+
+TEST(MainForm, MaskedFieldEnteredByKeyboardSelectsItsTextAClickPlacesTheCursor) {
+    App a;
+    ASSERT_EQ(QApplication::focusWidget(), a.Masked("medtWidth"));
+    QTest::keyClicks(QApplication::focusWidget(), "120");  // at start: replaces 80
+    EXPECT_EQ(a.Masked("medtWidth")->Value(), "120");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), a.Masked("medtHeight"));
+    QTest::keyClicks(QApplication::focusWidget(), "55");  // by Tab: replaces 40
+    EXPECT_EQ(a.Masked("medtHeight")->Value(), "55");
+    QTest::mouseClick(a.Masked("medtX"), Qt::LeftButton, {}, QPoint(4, 10));  // before the first position
+    ASSERT_EQ(QApplication::focusWidget(), a.Masked("medtX"));
+    QTest::keyClicks(a.Masked("medtX"), "7");  // a click: overwrites one position only
+    EXPECT_EQ(a.Masked("medtX")->Value(), "70");
+}
+
+TEST(MainForm, EnterPressesTheFocusedButtonButNoneFromAField) {
+    App a;
+    QTest::keyClick(a.Masked("medtWidth"), Qt::Key_Return);
+    QTest::keyClick(a.Edit("edtLAngle"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(a.form->isVisible());
+    EXPECT_TRUE(a.dialogs.shown.empty());
+    EXPECT_TRUE(a.dialogs.fileDialogs.empty());
+    a.Button("btnManual")->setFocus();
+    QTest::keyClick(a.Button("btnManual"), Qt::Key_Return);
+    ASSERT_EQ(a.dialogs.shown.size(), 1u);
+    EXPECT_EQ(a.dialogs.shown[0].text, "Chcete vytvoriť nový súbor?");
+    Type(a.Masked("medtHeight"), "66");
+    a.Button("btnClose")->setFocus();
+    QTest::keyClick(a.Button("btnClose"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(a.form->isVisible());
+    EXPECT_NE(a.Ini().find("Height=66"), std::string::npos);
+}
+
+TEST(MainForm, RepairedAngleTextsShowAlsoWhenTheCommandThenFails) {
+    App a;
+    a.Edit("edtLAngle")->setText("1x35");
+    a.Edit("edtRAngle")->setText("4 5");  // an inner blank: repaired to its digits
+    a.Masked("medtRadius")->SetValue("");
+    a.Button("btnSave")->click();  // a message: the radius
+    EXPECT_EQ(a.Edit("edtLAngle")->text(), "135");
+    EXPECT_EQ(a.Edit("edtRAngle")->text(), "45");
+
+    a.Edit("edtLAngle")->setText("abc");
+    a.Edit("edtRAngle")->setText("-");
+    a.Button("btnSave")->click();  // an error: '-' is no integer
+    ASSERT_EQ(a.dialogs.shown.size(), 2u);
+    EXPECT_EQ(a.dialogs.shown[1].kind, 'E');
+    EXPECT_EQ(a.dialogs.shown[1].text, "'-' is not a valid integer value.");
+    EXPECT_EQ(a.Edit("edtLAngle")->text(), "0");
+    EXPECT_EQ(a.Edit("edtRAngle")->text(), "-");
+}
+
+TEST(MainForm, AChangedFieldLeftAndEnteredAgainIsUnchangedForEsc) {
+    App a;
+    TMaskEdit* height = a.Masked("medtHeight");
+    height->setFocus();
+    height->setCursorPosition(0);
+    QTest::keyClicks(height, "7");
+    QTest::keyClick(height, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), height);
+    QTest::keyClick(height, Qt::Key_Escape);  // not changed since it got the focus: "Koniec"
+    EXPECT_FALSE(a.form->isVisible());
+    EXPECT_NE(a.Ini().find("Height=70"), std::string::npos);
+}
