@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -135,6 +136,8 @@ TEST(FileDialogs, IconsAndTypesComeFromNamesNeverFromContents) {
 TEST(FileDialogs, TypingProcIntoTheFileNameDoesNotHang) {
     if (::access("/proc/kmsg", R_OK) != 0) GTEST_SKIP() << "needs a readable /proc/kmsg (root)";
     const Watchdog dog(30s, "the file dialog in /proc");
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeName("hicolor");  // as on a desktop: Qt's provider then asks the file's type
     sp::Dialogs real;
     sp::FileDialogSetup setup{"Uložiť súbor:", "Bitmaps (*.bmp)|*.bmp", "bmp", "/tmp", "", true, true};
     WhenModal([](QWidget* w) {
@@ -147,6 +150,7 @@ TEST(FileDialogs, TypingProcIntoTheFileNameDoesNotHang) {
         static_cast<QDialog*>(w)->reject();
     });
     EXPECT_EQ(real.RunFileDialog(nullptr, setup), std::nullopt);
+    QIcon::setThemeName(theme);
 }
 
 TEST(PicturePreview, ReadsOnlySmallRegularFiles) {
