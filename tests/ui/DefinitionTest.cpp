@@ -136,8 +136,11 @@ TEST(DefinitionEditor, SaveCancelAndCellInEdit) {
     EXPECT_EQ(a.dialogs.shown.back().kind, 'E');
     EXPECT_EQ(grid->item(0, 1)->text(), "M");
     QTest::keyClick(e, Qt::Key_Escape);
+    QTest::keyClick(grid, Qt::Key_Return);
     EXPECT_TRUE(e->isVisible());
-    Button(e, "btnCancel")->click();
+    Button(e, "btnCancel")->setFocus();
+    QTest::keyClick(Button(e, "btnCancel"), Qt::Key_Return);  // Enter on a focused button presses it
+    EXPECT_FALSE(e->isVisible());
     EXPECT_EQ(e->result(), QDialog::Rejected);
     EXPECT_EQ(e->GridRows()[0].angle, "45");  // rows kept for the next opening
 }
