@@ -9,6 +9,7 @@
 #include "Dialogs.h"
 #include "MainUnit.h"
 #include "Settings.h"
+#include "Translations.h"
 
 namespace {
 
@@ -34,12 +35,13 @@ int main(int argc, char** argv) {
     const std::string exePath = QCoreApplication::applicationFilePath().toStdString();
     QApplication::setApplicationName(QString::fromStdString(sp::ApplicationTitle(exePath)));
     QApplication::setWindowIcon(ProgramIcon());
+    sp::InstallQtTranslations(&app);
 
     sp::Dialogs dialogs;
     sp::TMainForm MainForm(exePath, dialogs);
     sp::TScaleDefinition ScaleDefinition(QString::fromStdString(sp::ProgramFolder(exePath)), MainForm.Title(), dialogs,
                                          &MainForm);
-    MainForm.ScaleDefinition = &ScaleDefinition;
+    MainForm.SetScaleDefinition(&ScaleDefinition);
     MainForm.show();
     return app.exec();
 }

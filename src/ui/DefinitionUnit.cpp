@@ -8,8 +8,9 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include "Button.h"
 #include "Errors.h"
-#include "MainUnit.h"
+#include "MainLayout.h"
 
 namespace sp {
 
@@ -30,16 +31,6 @@ public:
     }
 };
 
-QPushButton* BoldButton(const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    QFont f = b->font();
-    f.setBold(true);
-    b->setFont(f);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 }  // namespace
 
 TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& appTitle, Dialogs& dialogs,
@@ -52,10 +43,31 @@ TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& 
     setFixedSize(128, 590);
     setFont(WindowFont());
 
-    Panel1 = new QFrame(this);
-    Panel1->setGeometry(0, 0, 128, 590);
+    auto* panel = new QFrame(this);
+    panel->setObjectName("Panel1");
+    panel->setGeometry(0, 0, 128, 590);
+    createGrid(panel);
 
-    sgrdDefinitions = new QTableWidget(Rows, 2, Panel1);
+    auto* btnSave = new TButton("&Uložiť", panel);
+    btnSave->setObjectName("btnSave");
+    btnSave->setGeometry(24, 520, 75, 25);
+    auto* btnCancel = new TButton("&Zrušiť", panel);
+    btnCancel->setObjectName("btnCancel");
+    btnCancel->setGeometry(24, 552, 75, 25);
+    connect(btnSave, &QPushButton::clicked, this, &TScaleDefinition::btnSaveClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TScaleDefinition::btnCancelClick);
+
+    // FormCreate: the save dialog's set-up.
+    SaveDialog1.title = "Uložiť definičný súbor";
+    SaveDialog1.filter = "Textový súbor (*.txt)|*.txt";
+    SaveDialog1.defaultExt = "txt";
+    SaveDialog1.initialDir = programFolder;
+    SaveDialog1.fileName = "scale.txt";
+    SaveDialog1.forSave = true;
+}
+
+void TScaleDefinition::createGrid(QWidget* parent) {
+    sgrdDefinitions = new QTableWidget(Rows, 2, parent);
     sgrdDefinitions->setObjectName("sgrdDefinitions");
     sgrdDefinitions->setGeometry(8, 8, 105, 497);
     sgrdDefinitions->setHorizontalHeaderLabels({"Uhol", "Typ"});
@@ -74,23 +86,6 @@ TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& 
     sgrdDefinitions->setEditTriggers(QAbstractItemView::AllEditTriggers);
     sgrdDefinitions->setTabKeyNavigation(true);
     sgrdDefinitions->setItemDelegate(new ImmediateDelegate(sgrdDefinitions));
-
-    btnSave = BoldButton("&Uložiť", Panel1);
-    btnSave->setObjectName("btnSave");
-    btnSave->setGeometry(24, 520, 75, 25);
-    btnCancel = BoldButton("&Zrušiť", Panel1);
-    btnCancel->setObjectName("btnCancel");
-    btnCancel->setGeometry(24, 552, 75, 25);
-    connect(btnSave, &QPushButton::clicked, this, &TScaleDefinition::btnSaveClick);
-    connect(btnCancel, &QPushButton::clicked, this, &TScaleDefinition::btnCancelClick);
-
-    // FormCreate: the save dialog's set-up.
-    SaveDialog1.title = "Uložiť definičný súbor";
-    SaveDialog1.filter = "Textový súbor (*.txt)|*.txt";
-    SaveDialog1.defaultExt = "txt";
-    SaveDialog1.initialDir = programFolder;
-    SaveDialog1.fileName = "scale.txt";
-    SaveDialog1.forSave = true;
 }
 
 std::vector<DefinitionRow> TScaleDefinition::GridRows() const {

@@ -9,8 +9,6 @@
 #include "Dialogs.h"
 
 class QTableWidget;
-class QPushButton;
-class QFrame;
 
 namespace sp {
 
@@ -21,24 +19,21 @@ public:
 
     TScaleDefinition(const QString& programFolder, const QString& appTitle, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    QFrame* Panel1;
-    QTableWidget* sgrdDefinitions;
-    QPushButton* btnSave;
-    QPushButton* btnCancel;
-    FileDialogSetup SaveDialog1;
-
     // The grid rows 1 to 255 as typed (a cell being edited with its text).
     std::vector<DefinitionRow> GridRows() const;
     // The file name last chosen in SaveDialog1 (full path).
     QString ChosenFileName() const { return SaveDialog1.fileName; }
 
-    void btnSaveClick();
-    void btnCancelClick();
-
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void createGrid(QWidget* parent);
+    void btnSaveClick();
+    void btnCancelClick();
+
+    QTableWidget* sgrdDefinitions;
+    FileDialogSetup SaveDialog1;
     Dialogs& dialogs_;
     QString appTitle_;
 };

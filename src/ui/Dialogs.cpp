@@ -4,10 +4,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QImageReader>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include "PicturePreview.h"
+#include "PlainIconProvider.h"
 
 namespace sp {
 
@@ -39,32 +40,19 @@ namespace {
 void AddPreview(QFileDialog& dialog) {
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
     if (!grid) return;
-    auto* preview = new QLabel(&dialog);
-    preview->setObjectName("preview");
-    preview->setFixedSize(200, 200);
-    preview->setAlignment(Qt::AlignCenter);
-    preview->setFrameShape(QFrame::StyledPanel);
+    auto* preview = new TPicturePreview(&dialog);
     grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-        QFileInfo info(path);
-        // Large pictures are not previewed: reading a gigabyte to draw a
-        // thumbnail would freeze the dialog.
-        QImageReader reader(path);
-        if (!info.isFile() || info.size() > 64 * 1024 * 1024 || !reader.canRead()) {
-            preview->clear();
-            return;
-        }
-        const QSize size = reader.size();
-        if (size.isValid()) reader.setScaledSize(size.scaled(preview->size(), Qt::KeepAspectRatio));
-        preview->setPixmap(QPixmap::fromImageReader(&reader));
-    });
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &TPicturePreview::ShowFile);
 }
 
 }  // namespace
 
 std::optional<QString> Dialogs::RunFileDialog(QWidget* parent, FileDialogSetup& setup) {
+    TPlainIconProvider icons;  // outlives the dialog, which uses it to the end
     QFileDialog dialog(parent, setup.title, setup.initialDir);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontUseCustomDirectoryIcons);
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(setup.forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

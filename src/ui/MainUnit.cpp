@@ -1,11 +1,8 @@
 #include "MainUnit.h"
 
 #include <QCheckBox>
-#include <QFrame>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -14,6 +11,7 @@
 #include "DefinitionFile.h"
 #include "DefinitionUnit.h"
 #include "Errors.h"
+#include "MainLayout.h"
 #include "MaskEdit.h"
 #include "SafeFile.h"
 #include "Settings.h"
@@ -24,11 +22,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
-
-QFont Bold(QFont f) {
-    f.setBold(true);
-    return f;
-}
 
 // What the window holds before the settings are loaded.
 FormFields BuiltInFields() {
@@ -53,19 +46,15 @@ FormFields BuiltInFields() {
 
 }  // namespace
 
-// The older program's font was MS Sans Serif at 8 points (11 pixels);
-// Liberation Sans has near the same widths, so the labels fit where the
-// layout puts them. The weight is set explicitly so that labels inside a
-// bold group box stay regular.
-QFont WindowFont() {
-    QFont f;
-    f.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", "Nimbus Sans"});
-    f.setPixelSize(11);
-    f.setWeight(QFont::Normal);
-    return f;
-}
-
 namespace {
+
+// A control made by BuildMainLayout, found by its object name.
+template <class T>
+T* Control(const QWidget* form, const char* name) {
+    T* c = form->findChild<T*>(name);
+    Q_ASSERT(c);
+    return c;
+}
 
 }  // namespace
 
@@ -79,107 +68,20 @@ TMainForm::TMainForm(const std::string& exePath, Dialogs& dialogs, QWidget* pare
     setObjectName("MainForm");
     setWindowTitle(title_);
     createControls();
-    setTabOrder();
+    // Placed before FormCreate, so that a box shown at start is centred
+    // where the window will appear, not at the screen's corner.
+    centreOnScreen();
     FormCreate();
 }
 
 void TMainForm::createControls() {
     setFixedSize(488, 298);
     setFont(WindowFont());
-    QFont base = font();
-
-    Panel1 = new QFrame(this);
-    Panel1->setGeometry(0, 0, 488, 298);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-
-    const auto group = [&](QGroupBox*& g, const char* name, const char* caption, int l, int t, int w, int h) {
-        g = new QGroupBox(caption, Panel1);
-        g->setObjectName(name);
-        g->setGeometry(l, t, w, h);
-        g->setFont(Bold(base));
-    };
-    group(gboxDimensions, "gboxDimensions", " Rozmery: ", 8, 8, 153, 97);
-    group(gboxAngles, "gboxAngles", " Uhly: ", 168, 8, 153, 97);
-    group(gboxCenter, "gboxCenter", " Stred: ", 328, 8, 153, 97);
-    group(gboxScale, "gboxScale", " Stupnica: ", 8, 112, 473, 137);
-
-    const auto label = [&](QLabel*& l, const char* name, const char* text, QWidget* parent, int x, int y) {
-        l = new QLabel(text, parent);
-        l->setObjectName(name);
-        l->setFont(base);
-        l->adjustSize();
-        l->move(x, y);
-    };
-    const auto masked = [&](TMaskEdit*& m, const char* name, int positions, QWidget* parent, int x, int y, int w) {
-        m = new TMaskEdit(positions, parent);
-        m->setObjectName(name);
-        m->setFont(Bold(base));
-        m->setGeometry(x, y, w, 21);
-    };
-    const auto plain = [&](QLineEdit*& e, const char* name, int x, int y) {
-        e = new QLineEdit(gboxAngles);
-        e->setObjectName(name);
-        e->setFont(Bold(base));
-        e->setGeometry(x, y, 41, 21);
-    };
-    const auto check = [&](QCheckBox*& c, const char* name, const char* caption, int x, int y, int w) {
-        c = new QCheckBox(caption, gboxScale);
-        c->setObjectName(name);
-        c->setFont(base);
-        c->setGeometry(x, y, w, 17);
-        c->installEventFilter(this);
-    };
-
-    label(Label1, "Label1", "Šírka [mm]:", gboxDimensions, 16, 28);
-    masked(medtWidth, "medtWidth", 3, gboxDimensions, 88, 24, 42);
-    label(Label2, "Label2", "Výška [mm]:", gboxDimensions, 16, 58);
-    masked(medtHeight, "medtHeight", 3, gboxDimensions, 88, 56, 42);
-
-    label(Label3, "Label3", "Ľavý uhol [deg]:", gboxAngles, 8, 28);
-    plain(edtLAngle, "edtLAngle", 96, 24);
-    label(Label4, "Label4", "Pravý uhol [deg]:", gboxAngles, 8, 58);
-    plain(edtRAngle, "edtRAngle", 96, 56);
-
-    label(Label8, "Label8", "X [mm]:", gboxCenter, 32, 28);
-    masked(medtX, "medtX", 3, gboxCenter, 88, 24, 42);
-    label(Label9, "Label9", "Y [mm]:", gboxCenter, 32, 58);
-    masked(medtY, "medtY", 3, gboxCenter, 88, 56, 42);
-
-    label(lblNumSegments, "lblNumSegments", "Počet segmentov:", gboxScale, 16, 18);
-    masked(medtNumSegments, "medtNumSegments", 3, gboxScale, 128, 12, 41);
-    label(lblSegmentLength, "lblSegmentLength", " Dĺžka segmentu [mm]:", gboxScale, 16, 48);
-    masked(medtSegmentLength, "medtSegmentLength", 3, gboxScale, 128, 42, 42);
-    check(cboxDual, "cboxDual", "Zdvojený oblúk", 180, 16, 97);
-    label(lblRadius, "lblRadius", "Polomer [mm]:", gboxScale, 16, 78);
-    masked(medtRadius, "medtRadius", 3, gboxScale, 128, 72, 41);
-    check(cboxHalfSmall, "cboxHalfSmall", "Malé polovičné", 180, 46, 105);
-    check(cboxFrame, "cboxFrame", " Orámovanie: ", 180, 76, 89);
-    label(lblLineWidth, "lblLineWidth", "Hrúbka čiary [pix]:", gboxScale, 292, 78);
-    masked(medtFrameLine, "medtFrameLine", 2, gboxScale, 408, 72, 38);
-    label(lblArchWidth, "lblArchWidth", "Hrúbka oblúka [pix]:", gboxScale, 292, 48);
-    masked(medtArchLine, "medtArchLine", 2, gboxScale, 408, 42, 37);
-    label(lblSegmentWidth, "lblSegmentWidth", "Hrúbka segmentu [pix]:", gboxScale, 292, 18);
-    masked(medtSegmentWidth, "medtSegmentWidth", 2, gboxScale, 408, 12, 38);
-    label(lblMasterSegment, "lblMasterSegment", "Hlavný segment každý", gboxScale, 16, 108);
-    masked(medtMasterSegment, "medtMasterSegment", 3, gboxScale, 128, 102, 40);
-    label(lblCentralRadius, "lblCentralRadius", "Polomer stredu [mm]:", gboxScale, 292, 108);
-    masked(medtCentralRadius, "medtCentralRadius", 3, gboxScale, 408, 102, 41);
-    check(cboxMirror, "cboxMirror", "Prehodiť stranovo", 180, 106, 113);
-
-    pnlBotom = new QFrame(Panel1);
-    pnlBotom->setObjectName("pnlBotom");
-    pnlBotom->setGeometry(2, 255, 484, 41);
-    const auto button = [&](QPushButton*& b, const char* name, const char* caption, int left) {
-        b = new QPushButton(caption, pnlBotom);
-        b->setObjectName(name);
-        b->setFont(Bold(base));
-        b->setGeometry(left, 8, 129, 25);
-        b->setAutoDefault(false);
-        b->installEventFilter(this);
-    };
-    button(btnManual, "btnManual", "&Manuálna definícia", 32);
-    button(btnSave, "btnSave", "&Uložiť obrázok", 168);
-    button(btnClose, "btnClose", "&Koniec", 304);
+    BuildMainLayout(this);
+    findControls();
+    for (QWidget* w : std::initializer_list<QWidget*>{cboxDual, cboxHalfSmall, cboxFrame, cboxMirror, btnManual,
+                                                      btnSave, btnClose})
+        w->installEventFilter(this);
     connect(btnManual, &QPushButton::clicked, this, &TMainForm::btnManualClick);
     connect(btnSave, &QPushButton::clicked, this, &TMainForm::btnSaveClick);
     connect(btnClose, &QPushButton::clicked, this, &TMainForm::btnCloseClick);
@@ -192,14 +94,28 @@ void TMainForm::createControls() {
     SetFields(BuiltInFields());
 }
 
-void TMainForm::setTabOrder() {
-    const QWidget* order[] = {medtWidth,        medtHeight,       edtLAngle,        edtRAngle,    medtX,
-                              medtY,            medtNumSegments,  medtSegmentLength, cboxDual,     medtRadius,
-                              cboxHalfSmall,    cboxFrame,        medtFrameLine,    medtArchLine, medtSegmentWidth,
-                              medtMasterSegment, medtCentralRadius, cboxMirror,      btnClose,     btnSave,
-                              btnManual};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+void TMainForm::findControls() {
+    medtWidth = Control<TMaskEdit>(this, "medtWidth");
+    medtHeight = Control<TMaskEdit>(this, "medtHeight");
+    edtLAngle = Control<QLineEdit>(this, "edtLAngle");
+    edtRAngle = Control<QLineEdit>(this, "edtRAngle");
+    medtX = Control<TMaskEdit>(this, "medtX");
+    medtY = Control<TMaskEdit>(this, "medtY");
+    medtNumSegments = Control<TMaskEdit>(this, "medtNumSegments");
+    medtSegmentLength = Control<TMaskEdit>(this, "medtSegmentLength");
+    medtRadius = Control<TMaskEdit>(this, "medtRadius");
+    medtFrameLine = Control<TMaskEdit>(this, "medtFrameLine");
+    medtArchLine = Control<TMaskEdit>(this, "medtArchLine");
+    medtSegmentWidth = Control<TMaskEdit>(this, "medtSegmentWidth");
+    medtMasterSegment = Control<TMaskEdit>(this, "medtMasterSegment");
+    medtCentralRadius = Control<TMaskEdit>(this, "medtCentralRadius");
+    cboxDual = Control<QCheckBox>(this, "cboxDual");
+    cboxHalfSmall = Control<QCheckBox>(this, "cboxHalfSmall");
+    cboxFrame = Control<QCheckBox>(this, "cboxFrame");
+    cboxMirror = Control<QCheckBox>(this, "cboxMirror");
+    btnManual = Control<QPushButton>(this, "btnManual");
+    btnSave = Control<QPushButton>(this, "btnSave");
+    btnClose = Control<QPushButton>(this, "btnClose");
     medtWidth->setFocus();
 }
 
@@ -323,27 +239,34 @@ void TMainForm::btnSaveClick() {
 }
 
 void TMainForm::btnManualClick() {
-    if (dialogs_.Confirm(this, "Chcete vytvoriť nový súbor?")) {
-        if (!ScaleDefinition || !dialogs_.ShowModal(ScaleDefinition)) return;
-        Session.DefinitionActive = true;
-        const std::string name = S(ScaleDefinition->ChosenFileName());
-        if (!FileExists(name)) {
-            dialogs_.Message(this, title_, "Definičný súbor nenájdený!");
-            Session.DefinitionActive = false;
-            return;
-        }
-        try {
-            ReadDefinition(name, Session.DefinitionList);
-        } catch (const EError& e) {
-            showError(e);
-            return;
-        }
-        if (Session.DefinitionList.size() < 2) {
-            dialogs_.Message(this, title_, "Definičný súbor je príliš malý!");
-            Session.DefinitionActive = false;
-        }
+    if (dialogs_.Confirm(this, "Chcete vytvoriť nový súbor?")) newDefinition();
+    else openDefinition();
+}
+
+// Yes: a definition typed into the editor, saved and read back.
+void TMainForm::newDefinition() {
+    if (!ScaleDefinition || !dialogs_.ShowModal(ScaleDefinition)) return;
+    Session.DefinitionActive = true;
+    const std::string name = S(ScaleDefinition->ChosenFileName());
+    if (!FileExists(name)) {
+        dialogs_.Message(this, title_, "Definičný súbor nenájdený!");
+        Session.DefinitionActive = false;
         return;
     }
+    try {
+        ReadDefinition(name, Session.DefinitionList);
+    } catch (const EError& e) {
+        showError(e);
+        return;
+    }
+    if (Session.DefinitionList.size() < 2) {
+        dialogs_.Message(this, title_, "Definičný súbor je príliš malý!");
+        Session.DefinitionActive = false;
+    }
+}
+
+// Any other answer: an existing definition file.
+void TMainForm::openDefinition() {
     if (!dialogs_.RunFileDialog(this, OpenDialog1)) return;
     Session.DefinitionActive = true;
     const std::string name = S(OpenDialog1.fileName);
@@ -391,13 +314,18 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void TMainForm::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
 void TMainForm::showEvent(QShowEvent* event) {
+    // Centred again once the window has its frame.
     if (!centred_) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect r = frameGeometry();
-            r.moveCenter(screen->availableGeometry().center());
-            move(r.topLeft());
-        }
+        centreOnScreen();
         centred_ = true;
     }
     QWidget::showEvent(event);

@@ -3,7 +3,6 @@
 // calls the core and shows the answer; it draws nothing itself.
 #pragma once
 
-#include <QFont>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -13,19 +12,12 @@
 #include "PictureCommand.h"
 
 class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace sp {
 
 class TMaskEdit;
-
-// The windows' font: regular, 11 pixels, of the MS Sans Serif widths.
-QFont WindowFont();
-
 class TScaleDefinition;
 
 class TMainForm : public QWidget {
@@ -39,30 +31,13 @@ public:
     FormFields Fields() const;
     void SetFields(const FormFields& f);
 
-    void btnSaveClick();
-    void btnManualClick();
-    void btnCloseClick();
+    // The definition editor, made right after this window and living as long.
+    void SetScaleDefinition(TScaleDefinition* editor) { ScaleDefinition = editor; }
 
     const std::string& SettingsFile() const { return settingsPath_; }
     const QString& Title() const { return title_; }
-
-    // Owned by the window for the whole run.
-    PictureSession Session;
-    TScaleDefinition* ScaleDefinition = nullptr;
-    FileDialogSetup OpenDialog1;
-    FileDialogSetup SavePictureDialog1;
-
-    QFrame* Panel1;
-    QGroupBox *gboxDimensions, *gboxAngles, *gboxCenter, *gboxScale;
-    QFrame* pnlBotom;
-    TMaskEdit *medtWidth, *medtHeight, *medtX, *medtY;
-    QLineEdit *edtLAngle, *edtRAngle;
-    TMaskEdit *medtNumSegments, *medtSegmentLength, *medtRadius, *medtFrameLine, *medtArchLine, *medtSegmentWidth,
-        *medtMasterSegment, *medtCentralRadius;
-    QCheckBox *cboxDual, *cboxHalfSmall, *cboxFrame, *cboxMirror;
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label8, *Label9, *lblNumSegments, *lblSegmentLength, *lblRadius,
-        *lblLineWidth, *lblArchWidth, *lblSegmentWidth, *lblMasterSegment, *lblCentralRadius;
-    QPushButton *btnManual, *btnSave, *btnClose;
+    // What the commands share (definition, parameters), to be looked at only.
+    const PictureSession& SessionState() const { return Session; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,9 +47,30 @@ private:
     struct Binding;
     std::vector<Binding> Bindings() const;
     void createControls();
-    void setTabOrder();
+    void findControls();
     void FormCreate();
     void showError(const std::exception& e);
+    void centreOnScreen();
+
+    void btnSaveClick();
+    void btnManualClick();
+    void btnCloseClick();
+    void newDefinition();
+    void openDefinition();
+
+    // Owned by the window for the whole run.
+    PictureSession Session;
+    TScaleDefinition* ScaleDefinition = nullptr;
+    FileDialogSetup OpenDialog1;
+    FileDialogSetup SavePictureDialog1;
+
+    // The controls the window reads, fills or watches; made by BuildMainLayout.
+    TMaskEdit *medtWidth, *medtHeight, *medtX, *medtY;
+    QLineEdit *edtLAngle, *edtRAngle;
+    TMaskEdit *medtNumSegments, *medtSegmentLength, *medtRadius, *medtFrameLine, *medtArchLine, *medtSegmentWidth,
+        *medtMasterSegment, *medtCentralRadius;
+    QCheckBox *cboxDual, *cboxHalfSmall, *cboxFrame, *cboxMirror;
+    QPushButton *btnManual, *btnSave, *btnClose;
 
     Dialogs& dialogs_;
     std::string exePath_, settingsPath_;

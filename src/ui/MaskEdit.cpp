@@ -72,39 +72,25 @@ bool TMaskEdit::event(QEvent* e) {
 
 void TMaskEdit::focusInEvent(QFocusEvent* e) {
     textAtFocus_ = text();
+    // Focus coming back with its window (after a dialog or a menu) keeps the
+    // cursor where it was; entering the field at start, by Tab or by an
+    // accelerator selects the whole text, so typing replaces it. A click
+    // places the cursor.
+    const Qt::FocusReason why = e->reason();
+    const bool returning = focusedBefore_ && (why == Qt::ActiveWindowFocusReason || why == Qt::PopupFocusReason);
+    focusedBefore_ = true;
     QLineEdit::focusInEvent(e);
+    if (why != Qt::MouseFocusReason && !returning) selectAll();
 }
 
 void TMaskEdit::keyPressEvent(QKeyEvent* e) {
-    if (e == QKeySequence::Paste) return Paste();
-    if (e == QKeySequence::Cut) return Cut();
-    if (e == QKeySequence::Copy || e == QKeySequence::SelectAll) return QLineEdit::keyPressEvent(e);
-    if (e == QKeySequence::Undo || e == QKeySequence::Redo) return;
+    if (ClipboardKey(e)) return;
     switch (e->key()) {
         case Qt::Key_Escape:
-            if (Changed()) {
-                setText(textAtFocus_);
-                selectAll();
-                return;
-            }
-            e->ignore();
-            return;
+            return Escape(e);
         case Qt::Key_Backspace:
-            if (hasSelectedText()) return BlankSelection();
-            if (cursorPosition() > 0) {
-                const int at = cursorPosition() - 1;
-                PutChars(at, " ");
-                setCursorPosition(at);
-            }
-            return;
         case Qt::Key_Delete:
-            if (hasSelectedText()) return BlankSelection();
-            if (cursorPosition() < text().size()) {
-                const int at = cursorPosition();
-                PutChars(at, " ");
-                setCursorPosition(at);
-            }
-            return;
+            return BlankKey(e->key() == Qt::Key_Backspace);
         case Qt::Key_Left:
         case Qt::Key_Right:
         case Qt::Key_Home:
@@ -115,8 +101,39 @@ void TMaskEdit::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Enter:
             return QLineEdit::keyPressEvent(e);
         default:
-            break;
+            return TypeKey(e);
     }
+}
+
+bool TMaskEdit::ClipboardKey(QKeyEvent* e) {
+    if (e == QKeySequence::Paste) Paste();
+    else if (e == QKeySequence::Cut) Cut();
+    else if (e == QKeySequence::Copy || e == QKeySequence::SelectAll) QLineEdit::keyPressEvent(e);
+    else if (e == QKeySequence::Undo || e == QKeySequence::Redo) {}  // no undo: it would move characters
+    else return false;
+    return true;
+}
+
+void TMaskEdit::Escape(QKeyEvent* e) {
+    if (Changed()) {
+        setText(textAtFocus_);
+        selectAll();
+        return;
+    }
+    e->ignore();  // on to the window: "Koniec"
+}
+
+// Backspace blanks the position before the cursor, Delete the one at it; a
+// selection is blanked whole. Nothing moves.
+void TMaskEdit::BlankKey(bool backspace) {
+    if (hasSelectedText()) return BlankSelection();
+    const int at = backspace ? cursorPosition() - 1 : cursorPosition();
+    if (at < 0 || at >= text().size()) return;
+    PutChars(at, " ");
+    setCursorPosition(at);
+}
+
+void TMaskEdit::TypeKey(QKeyEvent* e) {
     const QString t = e->text();
     if (t.isEmpty() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         e->ignore();  // let accelerators and shortcuts through

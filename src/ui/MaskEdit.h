@@ -3,6 +3,7 @@
 // Backspace blank positions without moving the others, pasting fills
 // positions from the cursor on. The program reads the content less its
 // trailing blanks and may set any text, which is padded and never cut.
+// Entering the field other than by a click selects its whole text.
 // Qt's own input mask moves characters and cuts texts, so this is ours.
 #pragma once
 
@@ -36,8 +37,15 @@ private:
     void Paste();
     void Cut();
 
+    // The key handlers, one per intent.
+    bool ClipboardKey(QKeyEvent* e);  // true when it was one
+    void Escape(QKeyEvent* e);
+    void BlankKey(bool backspace);
+    void TypeKey(QKeyEvent* e);
+
     int positions_;
     QString textAtFocus_;
+    bool focusedBefore_ = false;
 };
 
 }  // namespace sp

@@ -1,67 +1,38 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 #include <filesystem>
 
-#include "DefinitionUnit.h"
-#include "FakeDialogs.h"
-#include "MainUnit.h"
-#include "MaskEdit.h"
-#include "ScaleDrawing.h"
-#include "TestDir.h"
+#include "UiApp.h"
 
 using namespace sp;
-
-namespace {
-
-struct App {
-    TestDir dir;
-    FakeDialogs dialogs;
-    std::unique_ptr<TMainForm> form;
-    std::unique_ptr<TScaleDefinition> editor;
-
-    App() { Start(); }
-    void Start() {
-        editor.reset();
-        form = std::make_unique<TMainForm>(dir.Path("scaleplate"), dialogs);
-        editor = std::make_unique<TScaleDefinition>(QString::fromStdString(dir.Path("")) + "/", form->Title(), dialogs);
-        form->ScaleDefinition = editor.get();
-        form->show();
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    std::string Ini() const { return dir.Read("scaleplate.ini"); }
-};
-
-void Type(QWidget* w, const char* keys, bool selectAll = true) {
-    w->setFocus();
-    if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        if (selectAll) e->selectAll();
-        QTest::keyClicks(e, keys);
-    }
-}
-
-}  // namespace
 
 TEST(MainForm, FirstStartShowsFirstRunValuesNotBuiltIns) {
     App a;
     EXPECT_EQ(a.form->windowTitle(), "scaleplate");
-    EXPECT_EQ(a.form->medtNumSegments->Value(), "10");
-    EXPECT_EQ(a.form->medtRadius->Value(), "15");
-    EXPECT_EQ(a.form->medtCentralRadius->Value(), "3");
-    EXPECT_EQ(a.form->medtY->Value(), "1");
-    EXPECT_FALSE(a.form->cboxMirror->isChecked());
-    EXPECT_EQ(a.form->Session.Params.Dpi, 600);
-    EXPECT_FALSE(a.form->Session.DefinitionActive);
-    EXPECT_EQ(a.form->SavePictureDialog1.title, "Uložiť súbor:");
-    EXPECT_EQ(a.form->SavePictureDialog1.initialDir.toStdString(), a.dir.Path("") + "/");
-    EXPECT_EQ(a.form->OpenDialog1.fileName, "scale.txt");
+    EXPECT_EQ(a.Masked("medtNumSegments")->Value(), "10");
+    EXPECT_EQ(a.Masked("medtRadius")->Value(), "15");
+    EXPECT_EQ(a.Masked("medtCentralRadius")->Value(), "3");
+    EXPECT_EQ(a.Masked("medtY")->Value(), "1");
+    EXPECT_FALSE(a.Find<QCheckBox>("cboxMirror")->isChecked());
+    EXPECT_EQ(a.Session().Params.Dpi, 600);
+    EXPECT_FALSE(a.Session().DefinitionActive);
     EXPECT_NE(a.Ini().find("Dpi=600"), std::string::npos);
     EXPECT_TRUE(a.dialogs.shown.empty());
+
+    // The dialogs as the commands open them (both cancelled here).
+    a.Button("btnSave")->click();
+    a.dialogs.confirmAnswers = {false};
+    a.Button("btnManual")->click();
+    ASSERT_EQ(a.dialogs.fileDialogs.size(), 2u);
+    const FileDialogSetup& picture = a.dialogs.fileDialogs[0];
+    const FileDialogSetup& open = a.dialogs.fileDialogs[1];
+    EXPECT_EQ(picture.title, "Uložiť súbor:");
+    EXPECT_EQ(picture.initialDir.toStdString(), a.dir.Path("") + "/");
+    EXPECT_EQ(open.fileName, "scale.txt");
+    EXPECT_EQ(open.title, "Otvoriť definičný súbor:");
 }
 
 TEST(MainForm, FailedFirstCreationKeepsBuiltInsAndDrawsAt600) {
@@ -75,21 +46,21 @@ TEST(MainForm, FailedFirstCreationKeepsBuiltInsAndDrawsAt600) {
     ASSERT_EQ(a.dialogs.shown.size(), 1u);
     EXPECT_EQ(a.dialogs.shown[0].kind, 'E');
     EXPECT_EQ(a.dialogs.shown[0].text.toStdString(), "Unable to write to " + a.dir.Path("scaleplate.ini") + ".");
-    EXPECT_EQ(a.form->medtNumSegments->Value(), "15");
-    EXPECT_TRUE(a.form->cboxMirror->isChecked());
-    EXPECT_EQ(a.form->Session.Params.Dpi, 600);
-    a.dialogs.fileAnswers.push_back(QString::fromStdString(a.dir.Path("p.bmp")));
-    a.form->btnSave->click();
+    EXPECT_EQ(a.Masked("medtNumSegments")->Value(), "15");
+    EXPECT_TRUE(a.Find<QCheckBox>("cboxMirror")->isChecked());
+    EXPECT_EQ(a.Session().Params.Dpi, 600);
+    a.dialogs.fileAnswers.push_back(a.PathQ("p.bmp"));
+    a.Button("btnSave")->click();
     EXPECT_EQ(a.dir.Read("p.bmp").size(), 5360094u);
 }
 
 TEST(MainForm, KoniecSavesTypedValuesAndTitleBarCloseDoesNot) {
     {
         App a;
-        Type(a.form->medtWidth, "120");
-        Type(a.form->edtLAngle, "150");
-        a.form->cboxFrame->setChecked(true);
-        QTest::keyClick(a.form->btnSave, Qt::Key_K);  // the letter alone on a button
+        Type(a.Masked("medtWidth"), "120");
+        Type(a.Edit("edtLAngle"), "150");
+        a.Find<QCheckBox>("cboxFrame")->setChecked(true);
+        QTest::keyClick(a.Button("btnSave"), Qt::Key_K);  // the letter alone on a button
         EXPECT_FALSE(a.form->isVisible());
         EXPECT_NE(a.Ini().find("Width=120"), std::string::npos);
         EXPECT_NE(a.Ini().find("Left=150"), std::string::npos);
@@ -97,8 +68,8 @@ TEST(MainForm, KoniecSavesTypedValuesAndTitleBarCloseDoesNot) {
         const std::string saved = a.Ini();
 
         a.Start();
-        EXPECT_EQ(a.form->medtWidth->Value(), "120");
-        Type(a.form->medtWidth, "99");
+        EXPECT_EQ(a.Masked("medtWidth")->Value(), "120");
+        Type(a.Masked("medtWidth"), "99");
         a.form->close();  // title bar: no save
         EXPECT_EQ(a.Ini(), saved);
     }
@@ -106,43 +77,43 @@ TEST(MainForm, KoniecSavesTypedValuesAndTitleBarCloseDoesNot) {
 
 TEST(MainForm, EscRestoresAChangedFieldThenEnds) {
     App a;
-    QWidget* w = a.form->medtHeight;
+    TMaskEdit* w = a.Masked("medtHeight");
     w->setFocus();
-    a.form->medtHeight->setCursorPosition(0);
+    w->setCursorPosition(0);
     QTest::keyClicks(w, "7");
-    EXPECT_EQ(a.form->medtHeight->Value(), "70");
+    EXPECT_EQ(a.Masked("medtHeight")->Value(), "70");
     QTest::keyClick(w, Qt::Key_Escape);
-    EXPECT_EQ(a.form->medtHeight->Value(), "40");
+    EXPECT_EQ(a.Masked("medtHeight")->Value(), "40");
     EXPECT_TRUE(a.form->isVisible());
     QTest::keyClick(w, Qt::Key_Escape);
     EXPECT_FALSE(a.form->isVisible());
     EXPECT_NE(a.Ini().find("Height=40"), std::string::npos);
 
     a.Start();
-    Type(a.form->edtLAngle, "100");
-    QTest::keyClick(a.form->edtLAngle, Qt::Key_Escape);  // an angle field never takes Esc
+    Type(a.Edit("edtLAngle"), "100");
+    QTest::keyClick(a.Edit("edtLAngle"), Qt::Key_Escape);  // an angle field never takes Esc
     EXPECT_FALSE(a.form->isVisible());
 }
 
 TEST(MainForm, BlankedPositionAndLongSettingsValueReachTheFile) {
     App a;
-    a.form->medtWidth->SetValue("180");
-    a.form->medtWidth->setFocus();
-    a.form->medtWidth->setCursorPosition(0);
-    QTest::keyClick(a.form->medtWidth, Qt::Key_Delete);
-    a.form->medtHeight->setFocus();
-    a.form->medtHeight->selectAll();
-    QTest::keyClick(a.form->medtHeight, Qt::Key_Delete);
-    a.form->btnClose->click();
+    a.Masked("medtWidth")->SetValue("180");
+    a.Masked("medtWidth")->setFocus();
+    a.Masked("medtWidth")->setCursorPosition(0);
+    QTest::keyClick(a.Masked("medtWidth"), Qt::Key_Delete);
+    a.Masked("medtHeight")->setFocus();
+    a.Masked("medtHeight")->selectAll();
+    QTest::keyClick(a.Masked("medtHeight"), Qt::Key_Delete);
+    a.Button("btnClose")->click();
     EXPECT_NE(a.Ini().find("Width=\" 80\"\r\n"), std::string::npos) << a.Ini();
     EXPECT_NE(a.Ini().find("Height=\r\n"), std::string::npos);
     a.Start();
-    EXPECT_EQ(a.form->medtWidth->Value(), " 80");
-    EXPECT_EQ(a.form->medtHeight->Value(), "");
+    EXPECT_EQ(a.Masked("medtWidth")->Value(), " 80");
+    EXPECT_EQ(a.Masked("medtHeight")->Value(), "");
 
     a.dir.Write("scaleplate.ini", "[Dimensions]\r\nWidth=1234\r\n");
     a.Start();
-    EXPECT_EQ(a.form->medtWidth->Value(), "1234");
+    EXPECT_EQ(a.Masked("medtWidth")->Value(), "1234");
     EXPECT_EQ(a.form->Fields().medtWidth, "1234");
 }
 
@@ -150,7 +121,7 @@ TEST(MainForm, FailedSaveAtKoniecKeepsTheProgramOpen) {
     App a;
     std::filesystem::remove(a.dir.Path("scaleplate.ini"));
     std::filesystem::create_directory(a.dir.Path("scaleplate.ini"));
-    a.form->btnClose->click();
+    a.Button("btnClose")->click();
     EXPECT_TRUE(a.form->isVisible());
     ASSERT_EQ(a.dialogs.shown.size(), 1u);
     EXPECT_EQ(a.dialogs.shown[0].text.toStdString(), "Unable to write to " + a.dir.Path("scaleplate.ini") + ".");
@@ -158,194 +129,95 @@ TEST(MainForm, FailedSaveAtKoniecKeepsTheProgramOpen) {
 
 TEST(MainForm, PictureCommandMessagesErrorsAndRepairedAngles) {
     App a;
-    a.form->medtRadius->SetValue("");
-    a.form->edtLAngle->setText("135°");
-    a.form->btnSave->click();
+    a.Masked("medtRadius")->SetValue("");
+    a.Edit("edtLAngle")->setText("135°");
+    a.Button("btnSave")->click();
     ASSERT_EQ(a.dialogs.shown.size(), 1u);
     EXPECT_EQ(a.dialogs.shown[0].kind, 'M');
     EXPECT_EQ(a.dialogs.shown[0].caption, "scaleplate");
     EXPECT_EQ(a.dialogs.shown[0].text, "Treba zadať polomer stupnice.");
-    EXPECT_EQ(a.form->edtLAngle->text(), "135");
+    EXPECT_EQ(a.Edit("edtLAngle")->text(), "135");
 
-    a.form->medtRadius->SetValue("25");
-    a.form->edtRAngle->setText("-");
-    a.form->btnSave->click();
+    a.Masked("medtRadius")->SetValue("25");
+    a.Edit("edtRAngle")->setText("-");
+    a.Button("btnSave")->click();
     ASSERT_EQ(a.dialogs.shown.size(), 2u);
     EXPECT_EQ(a.dialogs.shown[1].kind, 'E');
     EXPECT_EQ(a.dialogs.shown[1].text, "'-' is not a valid integer value.");
 
-    a.form->edtRAngle->setText("45");
-    a.dialogs.fileAnswers.push_back(QString::fromStdString(a.dir.Path("s.bmp")));
-    a.form->btnSave->click();
+    a.Edit("edtRAngle")->setText("45");
+    a.dialogs.fileAnswers.push_back(a.PathQ("s.bmp"));
+    a.Button("btnSave")->click();
     EXPECT_EQ(a.dialogs.shown.size(), 2u);
     EXPECT_EQ(a.dir.Read("s.bmp").size(), 5360094u);
     EXPECT_EQ(a.dialogs.fileDialogs.back().filter, "Bitmaps (*.bmp)|*.bmp");
-    a.form->btnSave->click();  // cancelled: the dialog proposes the name chosen before
+    a.Button("btnSave")->click();  // cancelled: the dialog proposes the name chosen before
     EXPECT_EQ(a.dialogs.fileDialogs.back().fileName.toStdString(), a.dir.Path("s.bmp"));
 }
 
-namespace {
 
-void SetCell(TScaleDefinition* e, int row, const char* angle, const char* type) {
-    e->sgrdDefinitions->setItem(row, 0, new QTableWidgetItem(angle));
-    e->sgrdDefinitions->setItem(row, 1, new QTableWidgetItem(type));
-}
-
-// The editor's Save run by the fake modal loop.
-std::function<bool(QDialog*)> SaveEditor(App& a, const std::string& name) {
-    return [&a, name](QDialog* d) {
-        a.dialogs.fileAnswers.push_back(QString::fromStdString(a.dir.Path(name)));
-        static_cast<TScaleDefinition*>(d)->btnSaveClick();
-        return d->result() == QDialog::Accepted;
-    };
-}
-
-}  // namespace
-
-TEST(DefinitionCommand, StateTable) {
+TEST(MainForm, MaskedFieldEnteredByKeyboardSelectsItsTextAClickPlacesTheCursor) {
     App a;
-    PictureSession& s = a.form->Session;
-    // Yes, then Cancel in the editor: nothing changes, also with a definition active.
-    s.DefinitionActive = true;
-    s.DefinitionList = {"1,M", "2,M"};
-    a.dialogs.confirmAnswers = {true};
-    a.dialogs.modal = [](QDialog*) { return false; };
-    a.form->btnManual->click();
-    EXPECT_TRUE(s.DefinitionActive);
-    EXPECT_EQ(s.DefinitionList.size(), 2u);
-    EXPECT_EQ(a.dialogs.shown.back().text, "Chcete vytvoriť nový súbor?");
-
-    // Yes, Save with two different lines: read back, active, no message.
-    SetCell(a.editor.get(), 0, "90", "M");
-    SetCell(a.editor.get(), 1, "45", "n");
-    a.dialogs.confirmAnswers = {true};
-    a.dialogs.modal = SaveEditor(a, "two.txt");
-    a.form->btnManual->click();
-    EXPECT_TRUE(s.DefinitionActive);
-    EXPECT_EQ(s.DefinitionList, (std::vector<std::string>{"45,N", "90,M"}));
-    EXPECT_EQ(a.dialogs.shown.back().kind, 'C');
-
-    // Yes, Save with the same line twice: too small, off, lines kept.
-    SetCell(a.editor.get(), 1, "90", "M");
-    a.dialogs.confirmAnswers = {true};
-    a.dialogs.modal = SaveEditor(a, "one.txt");
-    a.form->btnManual->click();
-    EXPECT_EQ(a.dialogs.shown.back().text, "Definičný súbor je príliš malý!");
-    EXPECT_FALSE(s.DefinitionActive);
-    EXPECT_EQ(s.DefinitionList, std::vector<std::string>{"90,M"});
-
-    // Yes, OK but the file is gone: not found, off, list unchanged.
-    a.dialogs.confirmAnswers = {true};
-    a.dialogs.modal = [&a](QDialog*) {
-        a.editor->SaveDialog1.fileName = QString::fromStdString(a.dir.Path("gone.txt"));
-        return true;
-    };
-    s.DefinitionActive = true;
-    a.form->btnManual->click();
-    EXPECT_EQ(a.dialogs.shown.back().text, "Definičný súbor nenájdený!");
-    EXPECT_FALSE(s.DefinitionActive);
-    EXPECT_EQ(s.DefinitionList, std::vector<std::string>{"90,M"});
-
-    // No, then Cancel in the open dialog: nothing changes.
-    s.DefinitionActive = true;
-    a.dialogs.confirmAnswers = {false};
-    a.form->btnManual->click();
-    EXPECT_TRUE(s.DefinitionActive);
-    EXPECT_EQ(a.dialogs.fileDialogs.back().title, "Otvoriť definičný súbor:");
-
-    // No, a missing file: message, off, list unchanged.
-    a.dialogs.confirmAnswers = {false};
-    a.dialogs.fileAnswers.push_back(QString::fromStdString(a.dir.Path("missing.txt")));
-    a.form->btnManual->click();
-    EXPECT_EQ(a.dialogs.shown.back().text, "Načítanie definičného súboru sa nepodarilo.");
-    EXPECT_FALSE(s.DefinitionActive);
-    EXPECT_EQ(s.DefinitionList, std::vector<std::string>{"90,M"});
-
-    // No, a file of one line and one of none: accepted without a word.
-    a.dir.Write("single.txt", "54,S");
-    a.dialogs.confirmAnswers = {false};
-    a.dialogs.fileAnswers.push_back(QString::fromStdString(a.dir.Path("single.txt")));
-    const std::size_t before = a.dialogs.shown.size();
-    a.form->btnManual->click();
-    EXPECT_TRUE(s.DefinitionActive);
-    EXPECT_EQ(s.DefinitionList, std::vector<std::string>{"54,S"});
-    a.dir.Write("zero.txt", "");
-    a.dialogs.confirmAnswers = {false};
-    a.dialogs.fileAnswers.push_back(QString::fromStdString(a.dir.Path("zero.txt")));
-    a.form->btnManual->click();
-    EXPECT_TRUE(s.DefinitionActive);
-    EXPECT_TRUE(s.DefinitionList.empty());
-    EXPECT_EQ(a.dialogs.shown.size(), before + 2);  // only the two questions
+    ASSERT_EQ(QApplication::focusWidget(), a.Masked("medtWidth"));
+    QTest::keyClicks(QApplication::focusWidget(), "120");  // at start: replaces 80
+    EXPECT_EQ(a.Masked("medtWidth")->Value(), "120");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), a.Masked("medtHeight"));
+    QTest::keyClicks(QApplication::focusWidget(), "55");  // by Tab: replaces 40
+    EXPECT_EQ(a.Masked("medtHeight")->Value(), "55");
+    QTest::mouseClick(a.Masked("medtX"), Qt::LeftButton, {}, QPoint(4, 10));  // before the first position
+    ASSERT_EQ(QApplication::focusWidget(), a.Masked("medtX"));
+    QTest::keyClicks(a.Masked("medtX"), "7");  // a click: overwrites one position only
+    EXPECT_EQ(a.Masked("medtX")->Value(), "70");
 }
 
-TEST(DefinitionEditor, SaveCancelAndCellInEdit) {
+TEST(MainForm, EnterPressesTheFocusedButtonButNoneFromAField) {
     App a;
-    TScaleDefinition* e = a.editor.get();
-    EXPECT_EQ(e->windowTitle(), "Definície:");
-    EXPECT_EQ(e->sgrdDefinitions->rowCount(), 255);
-    EXPECT_EQ(e->sgrdDefinitions->horizontalHeaderItem(0)->text(), "Uhol");
-    EXPECT_EQ(e->sgrdDefinitions->horizontalHeaderItem(1)->text(), "Typ");
-    EXPECT_EQ(e->SaveDialog1.fileName, "scale.txt");
-    e->open();
-    e->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(e));
-    // Save whose dialog is cancelled keeps the window open.
-    e->btnSaveClick();
-    EXPECT_TRUE(e->isVisible());
-    // A cell still being edited counts with the text it shows.
-    SetCell(e, 0, "45", "");
-    e->sgrdDefinitions->setFocus();
-    e->sgrdDefinitions->setCurrentCell(0, 1);  // starts the cell's editor
-    QApplication::processEvents();
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, "M");
-    a.dialogs.fileAnswers.push_back(QString::fromStdString(a.dir.Path("ed")));
-    e->btnSaveClick();
-    EXPECT_EQ(a.dir.Read("ed"), "45,M\r\n");
-    EXPECT_EQ(e->result(), QDialog::Accepted);
-    EXPECT_FALSE(e->isVisible());
-
-    // A failed write keeps the window open with its grid; Cancel then gives Cancel.
-    e->open();
-    a.dialogs.fileAnswers.push_back(QString::fromStdString(a.dir.Path("no/such.txt")));
-    e->btnSaveClick();
-    EXPECT_TRUE(e->isVisible());
-    EXPECT_EQ(a.dialogs.shown.back().kind, 'E');
-    EXPECT_EQ(e->sgrdDefinitions->item(0, 1)->text(), "M");
-    QTest::keyClick(e, Qt::Key_Escape);
-    EXPECT_TRUE(e->isVisible());
-    e->btnCancel->click();
-    EXPECT_EQ(e->result(), QDialog::Rejected);
-    EXPECT_EQ(e->GridRows()[0].angle, "45");  // rows kept for the next opening
+    QTest::keyClick(a.Masked("medtWidth"), Qt::Key_Return);
+    QTest::keyClick(a.Edit("edtLAngle"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(a.form->isVisible());
+    EXPECT_TRUE(a.dialogs.shown.empty());
+    EXPECT_TRUE(a.dialogs.fileDialogs.empty());
+    a.Button("btnManual")->setFocus();
+    QTest::keyClick(a.Button("btnManual"), Qt::Key_Return);
+    ASSERT_EQ(a.dialogs.shown.size(), 1u);
+    EXPECT_EQ(a.dialogs.shown[0].text, "Chcete vytvoriť nový súbor?");
+    Type(a.Masked("medtHeight"), "66");
+    a.Button("btnClose")->setFocus();
+    QTest::keyClick(a.Button("btnClose"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(a.form->isVisible());
+    EXPECT_NE(a.Ini().find("Height=66"), std::string::npos);
 }
 
-// Type rows into the grid, save, draw: the picture's segments are the
-// definition's; the picture after it has uniform segments again.
-TEST(DefinitionEndToEnd, NextPictureOnlyIsDrawnFromTheDefinition) {
+TEST(MainForm, RepairedAngleTextsShowAlsoWhenTheCommandThenFails) {
     App a;
-    SetCell(a.editor.get(), 0, "90", "M");
-    SetCell(a.editor.get(), 3, "54", "S");
-    a.dialogs.confirmAnswers = {true};
-    a.dialogs.modal = SaveEditor(a, "scale.txt");
-    a.form->btnManual->click();
-    ASSERT_TRUE(a.form->Session.DefinitionActive);
+    a.Edit("edtLAngle")->setText("1x35");
+    a.Edit("edtRAngle")->setText("4 5");  // an inner blank: repaired to its digits
+    a.Masked("medtRadius")->SetValue("");
+    a.Button("btnSave")->click();  // a message: the radius
+    EXPECT_EQ(a.Edit("edtLAngle")->text(), "135");
+    EXPECT_EQ(a.Edit("edtRAngle")->text(), "45");
 
-    a.dialogs.fileAnswers = {QString::fromStdString(a.dir.Path("def.bmp")), QString::fromStdString(a.dir.Path("uni.bmp"))};
-    a.form->btnSave->click();
-    a.form->btnSave->click();
-    EXPECT_FALSE(a.form->Session.DefinitionActive);
+    a.Edit("edtLAngle")->setText("abc");
+    a.Edit("edtRAngle")->setText("-");
+    a.Button("btnSave")->click();  // an error: '-' is no integer
+    ASSERT_EQ(a.dialogs.shown.size(), 2u);
+    EXPECT_EQ(a.dialogs.shown[1].kind, 'E');
+    EXPECT_EQ(a.dialogs.shown[1].text, "'-' is not a valid integer value.");
+    EXPECT_EQ(a.Edit("edtLAngle")->text(), "0");
+    EXPECT_EQ(a.Edit("edtRAngle")->text(), "-");
+}
 
-    const auto expected = [&](bool definition) {
-        ScaleParameters p;
-        p.Dpi = 600;
-        FormFields f = a.form->Fields();
-        EXPECT_EQ(ReadScaleParameters(p, f), std::nullopt);
-        auto b = DrawScale(p, f, {"54,S", "90,M"}, definition);
-        return b->FileHeader() + std::string(reinterpret_cast<const char*>(b->Bits()), b->ImageSize());
-    };
-    const std::string def = a.dir.Read("def.bmp"), uni = a.dir.Read("uni.bmp");
-    EXPECT_TRUE(def == expected(true));
-    EXPECT_TRUE(uni == expected(false));
-    EXPECT_NE(def, uni);
+TEST(MainForm, AChangedFieldLeftAndEnteredAgainIsUnchangedForEsc) {
+    App a;
+    TMaskEdit* height = a.Masked("medtHeight");
+    height->setFocus();
+    height->setCursorPosition(0);
+    QTest::keyClicks(height, "7");
+    QTest::keyClick(height, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), height);
+    QTest::keyClick(height, Qt::Key_Escape);  // not changed since it got the focus: "Koniec"
+    EXPECT_FALSE(a.form->isVisible());
+    EXPECT_NE(a.Ini().find("Height=70"), std::string::npos);
 }

@@ -82,3 +82,21 @@ TEST(MaskEdit, EscRestoresAChangedField) {
     EXPECT_EQ(f.edit.Value(), "40");
     EXPECT_FALSE(f.edit.Changed());
 }
+
+TEST(MaskEdit, FocusComingBackWithTheWindowKeepsTheCursor) {
+    Field f;
+    f.edit.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.edit));
+    f.edit.SetValue("456");
+    f.edit.setCursorPosition(1);
+    QWidget other;  // a dialog over the window, then gone
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.hide();
+    f.edit.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.edit));
+    ASSERT_TRUE(f.edit.hasFocus());
+    QTest::keyClicks(&f.edit, "7");
+    EXPECT_EQ(f.edit.Value(), "476");
+}

@@ -1,0 +1,20 @@
+// The main window's controls, made from one layout table: group boxes,
+// labels, masked and plain fields, check boxes and the three buttons, each
+// with its object name, caption, place and font, and the Tab order.
+// The window finds the controls it uses by their object names.
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+namespace sp {
+
+// The windows' font: regular, 11 pixels, of the MS Sans Serif widths.
+QFont WindowFont();
+
+// Creates every control of the main window inside `form` (488 x 298) and
+// sets their Tab order.
+void BuildMainLayout(QWidget* form);
+
+}  // namespace sp
