@@ -51,6 +51,16 @@ std::size_t AvailableMemory() {
     return avail;
 }
 
+namespace {
+MemoryProbe memoryProbe = &AvailableMemory;
+}
+
+MemoryProbe SetMemoryProbe(MemoryProbe probe) {
+    const MemoryProbe old = memoryProbe;
+    memoryProbe = probe;
+    return old;
+}
+
 TBitmap::TBitmap() = default;
 
 TBitmap::~TBitmap() { std::free(bits_); }
@@ -73,7 +83,7 @@ void TBitmap::Resize(std::int32_t w, std::int32_t h) {
         size = static_cast<std::size_t>(total);
         // The system hands out address space freely and kills the process
         // when the pages are first touched; ask before filling it white.
-        if (size > AvailableMemory()) throw EOutOfResources();
+        if (size > memoryProbe()) throw EOutOfResources();
         bits = static_cast<std::uint8_t*>(std::malloc(size));
         if (bits == nullptr) throw EOutOfResources();
         const std::size_t rowBytes = 3 * static_cast<std::size_t>(w);
