@@ -132,6 +132,11 @@ std::uint8_t* TBitmap::RowBits(std::int32_t y) {
     return bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_;
 }
 
+const std::uint8_t* TBitmap::RowBits(std::int32_t y) const {
+    if (bits_ == nullptr || y < 0 || y >= height_) return nullptr;
+    return bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_;
+}
+
 TColor TBitmap::Pixel(std::int32_t x, std::int32_t y) const {
     if (bits_ == nullptr || x < 0 || y < 0 || x >= width_ || y >= height_) return clWhite;
     const std::uint8_t* p = bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_ + 3 * static_cast<std::size_t>(x);

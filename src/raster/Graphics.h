@@ -148,6 +148,7 @@ public:
     TColor Pixel(std::int32_t x, std::int32_t y) const;
     // Bytes of picture row y (top row 0); nullptr outside.
     std::uint8_t* RowBits(std::int32_t y);
+    const std::uint8_t* RowBits(std::int32_t y) const;
 
     // Writes the BMP file: the 14- and 40-byte headers and the storage in one
     // piece; a picture without storage gives a 0-byte file. The old file of
