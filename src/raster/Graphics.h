@@ -151,10 +151,14 @@ public:
     const std::uint8_t* RowBits(std::int32_t y) const;
 
     // Writes the BMP file: the 14- and 40-byte headers and the storage in one
-    // piece; a picture without storage gives a 0-byte file. The old file of
+    // piece; a picture without storage gives a 0-byte file. With `mirrored`
+    // the file holds the picture mirrored left to right (pixel x of a row
+    // written as pixel Width - 1 - x), byte for byte what mirroring it first
+    // would give, but the picture stays as it is and is not copied: rows are
+    // mirrored a batch at a time on their way to the file. The old file of
     // that name is replaced only when every byte is written. Throws
     // EFCreateError or EWriteError.
-    void SaveToFile(const std::string& fileName) const;
+    void SaveToFile(const std::string& fileName, bool mirrored = false) const;
 
     // The 54 header bytes of the BMP file of this picture.
     std::string FileHeader() const;

@@ -428,3 +428,23 @@ TEST(Bitmap, ASavedPictureKeepsTheOldFilesPermissions) {
     EXPECT_EQ(st.st_mode & 07777, 0604u);
     EXPECT_EQ(dir.Read("p.bmp").size(), 54u + 2 * 12);
 }
+
+// The mirrored save writes what mirroring first and saving would, byte for
+// byte, and leaves the picture as it was (3001 x 1000 spans several batches).
+TEST(Bitmap, AMirroredSaveIsTheMirroredPictureByteForByte) {
+    for (TPoint size : {TPoint{101, 37}, TPoint{3001, 1000}}) {
+        TestDir dir;
+        auto b = White(size.x, size.y);
+        Line(*b, 7, {3, 2}, {size.x / 2, size.y - 5});
+        Line(*b, 1, {0, size.y - 1}, {size.x, size.y / 3});
+        b->Canvas().Brush.Color = 0x00123456;
+        b->Canvas().Ellipse(size.x - 20, 0, size.x + 10, 15);
+        const std::string before(reinterpret_cast<const char*>(b->Bits()), b->ImageSize());
+        b->SaveToFile(dir.Path("m.bmp"), true);
+        EXPECT_TRUE(std::string(reinterpret_cast<const char*>(b->Bits()), b->ImageSize()) == before);
+        b->Canvas().CopyRect({size.x, 0, 0, size.y}, b->Canvas(), b->Canvas().ClipRect());
+        b->SaveToFile(dir.Path("f.bmp"));
+        EXPECT_TRUE(dir.Read("m.bmp") == dir.Read("f.bmp")) << size.x;
+        EXPECT_EQ(dir.Entries(), 2u);
+    }
+}
