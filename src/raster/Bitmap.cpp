@@ -205,9 +205,9 @@ void TBitmap::SaveToFile(const std::string& fileName, bool mirrored) const {
         if (!mirrored) {
             out.Write(std::string_view(reinterpret_cast<const char*>(bits_), size_));
         } else {
-            // Mirrored rows go out in batches of about 8 MB: the picture is
+            // Mirrored rows go out in batches of about 1 MB (they stay in the cache): the picture is
             // neither changed nor copied whole.
-            const std::size_t batch = std::max<std::size_t>(1, (std::size_t{8} << 20) / stride_);
+            const std::size_t batch = std::max<std::size_t>(1, (std::size_t{1} << 20) / stride_);
             std::vector<std::uint8_t> rows(std::min<std::size_t>(batch, static_cast<std::size_t>(height_)) * stride_);
             for (std::size_t r = 0; r < static_cast<std::size_t>(height_); r += batch) {
                 const std::size_t count = std::min(batch, static_cast<std::size_t>(height_) - r);
