@@ -78,7 +78,33 @@ void EllipseRows::Walk(std::int64_t hi) {
     // State after i steps across and j steps down.
     const auto dxAt = [&](i128 i) { return dx0 + 8 * b * b * i; };
     const auto dyAt = [&](i128 j) { return dy0 + 8 * a * a * j; };
-    const auto errAt = [&](i128 i, i128 j) { return err0 + i * dx0 + 4 * b * b * i * (i + 1) + j * dy0 + 4 * a * a * j * (j + 1); };
+    // The terms may pass the 128-bit range for boxes of billions where the
+    // sum does not; unsigned arithmetic wraps, so a sum that fits is exact.
+    const auto errAt = [&](i128 i, i128 j) {
+        using u128 = unsigned __int128;
+        const u128 ui = static_cast<u128>(i), uj = static_cast<u128>(j), ua = static_cast<u128>(a), ub = static_cast<u128>(b);
+        return static_cast<i128>(static_cast<u128>(err0) + ui * static_cast<u128>(dx0) + 4 * ub * ub * ui * (ui + 1) +
+                                 uj * static_cast<u128>(dy0) + 4 * ua * ua * uj * (uj + 1));
+    };
+    // The last k in [from, to] for which holds(k), given holds(from) and
+    // that it holds on a prefix: galloping, so probes stay near the walk.
+    const auto lastHolding = [](std::int64_t from, std::int64_t to, const auto& holds) {
+        std::int64_t lo = from, step = 1;
+        while (lo < to) {
+            const std::int64_t k = std::min(to, lo + step);
+            if (!holds(k)) {
+                to = k - 1;
+                break;
+            }
+            lo = k;
+            step *= 2;
+        }
+        while (lo < to) {
+            const std::int64_t k = lo + (to - lo + 1) / 2;
+            if (holds(k)) lo = k; else to = k - 1;
+        }
+        return lo;
+    };
     // Up to column m the error falls with every step across and dx < 0 < dy.
     const std::int64_t mid = h_ / 2, m = (w_ - 4) / 2;
     std::int64_t x = 0, j = 0;
@@ -87,21 +113,12 @@ void EllipseRows::Walk(std::int64_t hi) {
         const i128 err = errAt(x, j), dx = dxAt(x), dy = dyAt(j);
         if (x < m && 2 * err > dy) {
             // Steps across only, while 2 err > dy: skip to the last of them.
-            std::int64_t lo = x, up = m;
-            while (lo < up) {
-                const std::int64_t k = lo + (up - lo + 1) / 2;
-                if (2 * errAt(k, j) > dy) lo = k; else up = k - 1;
-            }
-            x = lo + 1;
+            x = lastHolding(x, m, [&](std::int64_t k) { return 2 * errAt(k, j) > dy; }) + 1;
             continue;
         }
         if (dx < 0 && 2 * err < dx) {
             // Steps down only, while 2 err < dx: every row passed gets inset x.
-            std::int64_t lo = j, up = hi - mid;
-            while (lo < up) {
-                const std::int64_t k = lo + (up - lo + 1) / 2;
-                if (2 * errAt(x, k) < dx) lo = k; else up = k - 1;
-            }
+            const std::int64_t lo = lastHolding(j, hi - mid, [&](std::int64_t k) { return 2 * errAt(x, k) < dx; });
             for (std::int64_t r = std::max(mid + j + 1, lo_); r <= mid + lo + 1 && r <= hi; ++r) Keep(r, x);
             j = lo + 1;
             continue;
