@@ -233,11 +233,14 @@ void TCanvas::ThinLine(TPoint p, TPoint q) {
 // A round dot of the pen's width: the ellipse region of the w x w box whose
 // left column is x - w/2 and top row y - w/2 (odd widths centred, even ones
 // reaching one pixel further up and left).
-// Dots no larger than the picture keep their rows for the next dot of the
-// same pen; a larger dot walks only the rows that fall in the picture.
+// A dot whose rows take at most a quarter of the picture's bytes (4 bytes a
+// row of it) keeps them for the next dot of the same pen, walked once; a
+// larger dot walks only the rows that fall in the picture.
 void TCanvas::Dot(TPoint c, std::int32_t w) {
     const std::int64_t L = static_cast<std::int64_t>(c.x) - w / 2, T = static_cast<std::int64_t>(c.y) - w / 2;
-    if (w <= 2 * (static_cast<std::int64_t>(bitmap_.Width()) + bitmap_.Height()) + 16) {
+    const std::int64_t cached = std::max<std::int64_t>(2 * (static_cast<std::int64_t>(bitmap_.Width()) + bitmap_.Height()) + 16,
+                                                       static_cast<std::int64_t>(bitmap_.ImageSize() / 16));
+    if (w <= cached) {
         if (!dot_ || dot_->Width() != w) dot_ = std::make_unique<EllipseRows>(w, w, 0, w - 1);
         FillRegion(bitmap_, L, T, *dot_, Pen.Color);
         return;
