@@ -13,7 +13,6 @@ const std::string kOut = "/tmp/scaleplate-bench.bmp";
 
 std::unique_ptr<sp::TBitmap> Create() {
     auto b = std::make_unique<sp::TBitmap>();
-    b->SetPixelFormat(sp::TPixelFormat::pf24bit);
     b->SetHeight(945);
     b->SetWidth(1890);
     return b;

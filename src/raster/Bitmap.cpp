@@ -1,8 +1,12 @@
+#include <sys/mman.h>
+
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <limits>
 #include <new>
+#include <vector>
 
 #include "Errors.h"
 #include "Graphics.h"
@@ -40,6 +44,41 @@ std::size_t ReadNumberFile(const char* file) {
     return std::numeric_limits<std::size_t>::max();  // "max" or no file
 }
 
+// Pictures of at least this many bytes are mapped directly, with huge pages
+// asked for: fewer page faults when a large plate is first painted white.
+constexpr std::size_t kMappedSize = std::size_t{4} << 20;
+
+std::uint8_t* AllocateStorage(std::size_t size) {
+    if (size < kMappedSize) return static_cast<std::uint8_t*>(std::malloc(size));
+    void* p = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) return nullptr;
+    ::madvise(p, size, MADV_HUGEPAGE);  // a hint; without it the pages are merely smaller
+    return static_cast<std::uint8_t*>(p);
+}
+
+void FreeStorage(std::uint8_t* bits, std::size_t size) {
+    if (bits == nullptr) return;
+    if (size < kMappedSize)
+        std::free(bits);
+    else
+        ::munmap(bits, size);
+}
+
+// Reverses the pixels of `count` file rows of `stride` bytes, `width`
+// pixels each, from `from` into `to`; the padding stays zero.
+void MirrorRows(const std::uint8_t* from, std::uint8_t* to, std::size_t count, std::size_t stride, std::size_t width) {
+    for (std::size_t r = 0; r < count; ++r) {
+        const std::uint8_t* src = from + r * stride + 3 * (width - 1);
+        std::uint8_t* dst = to + r * stride;
+        for (std::size_t x = 0; x < width; ++x, src -= 3, dst += 3) {
+            dst[0] = src[0];
+            dst[1] = src[1];
+            dst[2] = src[2];
+        }
+        std::memset(to + r * stride + 3 * width, 0, stride - 3 * width);
+    }
+}
+
 }  // namespace
 
 std::size_t AvailableMemory() {
@@ -51,9 +90,19 @@ std::size_t AvailableMemory() {
     return avail;
 }
 
+namespace {
+MemoryProbe memoryProbe = &AvailableMemory;
+}
+
+MemoryProbe SetMemoryProbe(MemoryProbe probe) {
+    const MemoryProbe old = memoryProbe;
+    memoryProbe = probe;
+    return old;
+}
+
 TBitmap::TBitmap() = default;
 
-TBitmap::~TBitmap() { std::free(bits_); }
+TBitmap::~TBitmap() { FreeStorage(bits_, size_); }
 
 void TBitmap::SetHeight(std::int32_t h) { Resize(width_, h); }
 
@@ -73,8 +122,8 @@ void TBitmap::Resize(std::int32_t w, std::int32_t h) {
         size = static_cast<std::size_t>(total);
         // The system hands out address space freely and kills the process
         // when the pages are first touched; ask before filling it white.
-        if (size > AvailableMemory()) throw EOutOfResources();
-        bits = static_cast<std::uint8_t*>(std::malloc(size));
+        if (size > memoryProbe()) throw EOutOfResources();
+        bits = AllocateStorage(size);
         if (bits == nullptr) throw EOutOfResources();
         const std::size_t rowBytes = 3 * static_cast<std::size_t>(w);
         if (canvas_) {
@@ -104,7 +153,7 @@ void TBitmap::Resize(std::int32_t w, std::int32_t h) {
                     std::memset(bits + r * stride + rowBytes, 0, stride - rowBytes);
         }
     }
-    std::free(bits_);
+    FreeStorage(bits_, size_);
     bits_ = bits;
     stride_ = stride;
     size_ = size;
@@ -118,6 +167,11 @@ TCanvas& TBitmap::Canvas() {
 }
 
 std::uint8_t* TBitmap::RowBits(std::int32_t y) {
+    if (bits_ == nullptr || y < 0 || y >= height_) return nullptr;
+    return bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_;
+}
+
+const std::uint8_t* TBitmap::RowBits(std::int32_t y) const {
     if (bits_ == nullptr || y < 0 || y >= height_) return nullptr;
     return bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_;
 }
@@ -144,13 +198,25 @@ std::string TBitmap::FileHeader() const {
     return h;
 }
 
-void TBitmap::SaveToFile(const std::string& fileName) const {
-    if (bits_ == nullptr) {
-        WriteFileAtomically(fileName, {});
-        return;
+void TBitmap::SaveToFile(const std::string& fileName, bool mirrored) const {
+    SafeFileWriter out(fileName);
+    if (bits_ != nullptr) {
+        out.Write(FileHeader());
+        if (!mirrored) {
+            out.Write(std::string_view(reinterpret_cast<const char*>(bits_), size_));
+        } else {
+            // Mirrored rows go out in batches of about 1 MB (they stay in the cache): the picture is
+            // neither changed nor copied whole.
+            const std::size_t batch = std::max<std::size_t>(1, (std::size_t{1} << 20) / stride_);
+            std::vector<std::uint8_t> rows(std::min<std::size_t>(batch, static_cast<std::size_t>(height_)) * stride_);
+            for (std::size_t r = 0; r < static_cast<std::size_t>(height_); r += batch) {
+                const std::size_t count = std::min(batch, static_cast<std::size_t>(height_) - r);
+                MirrorRows(bits_ + r * stride_, rows.data(), count, stride_, static_cast<std::size_t>(width_));
+                out.Write(std::string_view(reinterpret_cast<const char*>(rows.data()), count * stride_));
+            }
+        }
     }
-    const std::string header = FileHeader();
-    WriteFileAtomically(fileName, {header, std::string_view(reinterpret_cast<const char*>(bits_), size_)});
+    out.Commit();
 }
 
 }  // namespace sp

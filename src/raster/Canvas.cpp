@@ -21,38 +21,124 @@ i128 CeilDiv(i128 a, i128 b) { return -FloorDiv(-a, b); }
 // r(v) = floor(v + 0.5)
 std::int64_t R(double v) { return static_cast<std::int64_t>(std::floor(v + 0.5)); }
 
-// Insets of the filled ellipse region of a W x H box, one per row: row i
-// covers columns inset .. W - inset - 1 (empty when the inset passes half the
-// width). A midpoint-ellipse walk from the middle row down; rows above the
-// middle mirror the rows below.
-std::vector<std::int64_t> EllipseInsets(std::int64_t W, std::int64_t H) {
-    std::vector<std::int64_t> inset(static_cast<std::size_t>(H), 0);
-    if (W < 2 || H < 2) return inset;  // the plain rectangle
-    const i128 a = W - 1, b = H - 1;
-    std::int64_t x = 0, row = H / 2;
-    i128 dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2), err = dx + dy + a * a * (b % 2);
-    std::int64_t lastRow = row;  // inset[row] = 0 already
-    while (x <= W / 2) {
-        const i128 e2 = 2 * err;
-        if (e2 >= dx) {
-            ++x;
-            dx += 8 * b * b;
-            err += dx;
-        }
-        if (e2 <= dy) {
-            ++row;
-            dy += 8 * a * a;
-            err += dy;
-            if (row < H) {
-                inset[static_cast<std::size_t>(row)] = x;
-                lastRow = row;
+}  // namespace
+
+// Insets of rows first..last of the filled ellipse region of a W x H box.
+class EllipseRows {
+public:
+    EllipseRows() = default;
+    EllipseRows(std::int64_t W, std::int64_t H, std::int64_t first, std::int64_t last);
+    // Inset of box row i, one of the rows asked for.
+    std::int64_t Inset(std::int64_t i) const;
+    std::int64_t Width() const { return w_; }
+    std::int64_t Height() const { return h_; }
+
+private:
+    void Walk(std::int64_t hi);
+    void Keep(std::int64_t row, std::int64_t x);
+
+    std::int64_t w_ = 0, h_ = 0, lo_ = 0;
+    std::vector<std::int64_t> lower_;  // rows lo_.. of the lower half
+};
+
+// The midpoint walk that gives the insets of the filled ellipse region of a
+// W x H box: row i covers columns inset .. W - inset - 1 (empty when the
+// inset passes half the width). The walk starts on the middle row and goes
+// down; rows above the middle mirror the rows below. Only the rows asked for
+// are kept, and runs of steps in one direction are skipped by the closed
+// form of the walk's error terms, so a pen or a box far larger than the
+// picture costs memory and time by the picture, not by its own size.
+EllipseRows::EllipseRows(std::int64_t W, std::int64_t H, std::int64_t first, std::int64_t last) : w_(W), h_(H) {
+    first = std::max<std::int64_t>(first, 0);
+    last = std::min<std::int64_t>(last, H - 1);
+    if (W < 2 || H < 2 || first > last) return;  // the plain rectangle, or nothing asked
+    // Rows asked for, folded into the lower half: one range from near the middle.
+    const std::int64_t mid = H / 2, b = H - 1;
+    lo_ = H;
+    std::int64_t hi = -1;
+    if (last >= mid) {
+        lo_ = std::max(first, mid);
+        hi = last;
+    }
+    if (first < mid) {
+        lo_ = std::min(lo_, b - std::min(last, mid - 1));
+        hi = std::max(hi, b - first);
+    }
+    lower_.assign(static_cast<std::size_t>(hi - lo_ + 1), W);  // rows the walk never reaches are empty
+    Walk(hi);
+}
+
+void EllipseRows::Keep(std::int64_t row, std::int64_t x) {
+    if (row >= lo_ && row < lo_ + static_cast<std::int64_t>(lower_.size())) lower_[static_cast<std::size_t>(row - lo_)] = x;
+}
+
+void EllipseRows::Walk(std::int64_t hi) {
+    const i128 a = w_ - 1, b = h_ - 1;
+    const i128 dx0 = 4 * b * b * (1 - a), dy0 = 4 * a * a * (1 + b % 2), err0 = dx0 + dy0 + a * a * (b % 2);
+    // State after i steps across and j steps down.
+    const auto dxAt = [&](i128 i) { return dx0 + 8 * b * b * i; };
+    const auto dyAt = [&](i128 j) { return dy0 + 8 * a * a * j; };
+    // The terms may pass the 128-bit range for boxes of billions where the
+    // sum does not; unsigned arithmetic wraps, so a sum that fits is exact.
+    const auto errAt = [&](i128 i, i128 j) {
+        using u128 = unsigned __int128;
+        const u128 ui = static_cast<u128>(i), uj = static_cast<u128>(j), ua = static_cast<u128>(a), ub = static_cast<u128>(b);
+        return static_cast<i128>(static_cast<u128>(err0) + ui * static_cast<u128>(dx0) + 4 * ub * ub * ui * (ui + 1) +
+                                 uj * static_cast<u128>(dy0) + 4 * ua * ua * uj * (uj + 1));
+    };
+    // The last k in [from, to] for which holds(k), given holds(from) and
+    // that it holds on a prefix: galloping, so probes stay near the walk.
+    const auto lastHolding = [](std::int64_t from, std::int64_t to, const auto& holds) {
+        std::int64_t lo = from, step = 1;
+        while (lo < to) {
+            const std::int64_t k = std::min(to, lo + step);
+            if (!holds(k)) {
+                to = k - 1;
+                break;
             }
+            lo = k;
+            step *= 2;
+        }
+        while (lo < to) {
+            const std::int64_t k = lo + (to - lo + 1) / 2;
+            if (holds(k)) lo = k; else to = k - 1;
+        }
+        return lo;
+    };
+    // Up to column m the error falls with every step across and dx < 0 < dy.
+    const std::int64_t mid = h_ / 2, m = (w_ - 4) / 2;
+    std::int64_t x = 0, j = 0;
+    Keep(mid, 0);
+    while (x <= w_ / 2 && mid + j <= hi) {
+        const i128 err = errAt(x, j), dx = dxAt(x), dy = dyAt(j);
+        if (x < m && 2 * err > dy) {
+            // Steps across only, while 2 err > dy: skip to the last of them.
+            x = lastHolding(x, m, [&](std::int64_t k) { return 2 * errAt(k, j) > dy; }) + 1;
+            continue;
+        }
+        if (dx < 0 && 2 * err < dx) {
+            // Steps down only, while 2 err < dx: every row passed gets inset x.
+            const std::int64_t lo = lastHolding(j, hi - mid, [&](std::int64_t k) { return 2 * errAt(x, k) < dx; });
+            for (std::int64_t r = std::max(mid + j + 1, lo_); r <= mid + lo + 1 && r <= hi; ++r) Keep(r, x);
+            j = lo + 1;
+            continue;
+        }
+        const i128 e2 = 2 * err;
+        if (e2 >= dx) ++x;
+        if (e2 <= dy) {
+            ++j;
+            if (mid + j < h_) Keep(mid + j, x);
         }
     }
-    for (std::int64_t r = lastRow + 1; r < H; ++r) inset[static_cast<std::size_t>(r)] = W;  // not reached: empty
-    for (std::int64_t i = 0; i < H / 2; ++i) inset[static_cast<std::size_t>(i)] = inset[static_cast<std::size_t>(b - i)];
-    return inset;
 }
+
+std::int64_t EllipseRows::Inset(std::int64_t i) const {
+    if (lower_.empty()) return 0;
+    const std::int64_t r = i < h_ / 2 ? h_ - 1 - i : i;
+    return lower_[static_cast<std::size_t>(r - lo_)];
+}
+
+namespace {
 
 // Paints columns x0 .. x1 - 1 of row y (clipped) in colour c.
 void Span(TBitmap& bmp, std::int64_t y, std::int64_t x0, std::int64_t x1, TColor c) {
@@ -71,14 +157,21 @@ void Span(TBitmap& bmp, std::int64_t y, std::int64_t x0, std::int64_t x1, TColor
 
 void Plot(TBitmap& bmp, std::int64_t x, std::int64_t y, TColor c) { Span(bmp, y, x, x + 1, c); }
 
-// Paints the ellipse region of the box at (L, T), W x H, with `insets`.
-void FillRegion(TBitmap& bmp, std::int64_t L, std::int64_t T, std::int64_t W, const std::vector<std::int64_t>& insets, TColor c) {
-    const std::int64_t H = static_cast<std::int64_t>(insets.size());
-    const std::int64_t first = std::max<std::int64_t>(0, -T), last = std::min<std::int64_t>(H, bmp.Height() - T);
+// Paints the ellipse region of the box at (L, T) whose rows `rows` holds,
+// as far as they lie in the picture.
+void FillRegion(TBitmap& bmp, std::int64_t L, std::int64_t T, const EllipseRows& rows, TColor c) {
+    const std::int64_t W = rows.Width();
+    const std::int64_t first = std::max<std::int64_t>(0, -T), last = std::min<std::int64_t>(rows.Height(), bmp.Height() - T);
     for (std::int64_t i = first; i < last; ++i) {
-        const std::int64_t in = insets[static_cast<std::size_t>(i)];
+        const std::int64_t in = rows.Inset(i);
         if (2 * in < W) Span(bmp, T + i, L + in, L + W - in, c);
     }
+}
+
+// The rows of a box at top row T and H rows high that lie in the picture,
+// widened by `margin` rows each way.
+std::pair<std::int64_t, std::int64_t> RowsInPicture(const TBitmap& bmp, std::int64_t T, std::int64_t H, std::int64_t margin) {
+    return {std::max<std::int64_t>(0, -T - margin), std::min<std::int64_t>(H, bmp.Height() - T + margin) - 1};
 }
 
 }  // namespace
@@ -140,12 +233,20 @@ void TCanvas::ThinLine(TPoint p, TPoint q) {
 // A round dot of the pen's width: the ellipse region of the w x w box whose
 // left column is x - w/2 and top row y - w/2 (odd widths centred, even ones
 // reaching one pixel further up and left).
+// A dot whose rows take at most a quarter of the picture's bytes (4 bytes a
+// row of it) keeps them for the next dot of the same pen, walked once; a
+// larger dot walks only the rows that fall in the picture.
 void TCanvas::Dot(TPoint c, std::int32_t w) {
-    if (dotWidth_ != w) {
-        dotInsets_ = EllipseInsets(w, w);
-        dotWidth_ = w;
+    const std::int64_t L = static_cast<std::int64_t>(c.x) - w / 2, T = static_cast<std::int64_t>(c.y) - w / 2;
+    const std::int64_t cached = std::max<std::int64_t>(2 * (static_cast<std::int64_t>(bitmap_.Width()) + bitmap_.Height()) + 16,
+                                                       static_cast<std::int64_t>(bitmap_.ImageSize() / 16));
+    if (w <= cached) {
+        if (!dot_ || dot_->Width() != w) dot_ = std::make_unique<EllipseRows>(w, w, 0, w - 1);
+        FillRegion(bitmap_, L, T, *dot_, Pen.Color);
+        return;
     }
-    FillRegion(bitmap_, static_cast<std::int64_t>(c.x) - w / 2, static_cast<std::int64_t>(c.y) - w / 2, w, dotInsets_, Pen.Color);
+    const auto [first, last] = RowsInPicture(bitmap_, T, w, 0);
+    FillRegion(bitmap_, L, T, EllipseRows(w, w, first, last), Pen.Color);
 }
 
 // Wide pen: the union of a dot at each end and the body between them.
@@ -181,10 +282,8 @@ void TCanvas::WideLine(TPoint p, TPoint q, std::int32_t w) {
         nx = -nx;
         gx = -gx;
     }
-    const auto pt = [](TPoint b, std::int64_t ox, std::int64_t oy) {
-        return TPoint{static_cast<std::int32_t>(b.x + ox), static_cast<std::int32_t>(b.y + oy)};
-    };
-    const TPoint quad[4] = {pt(p, -nx, ny), pt(p, gx, -gy), pt(q, gx, -gy), pt(q, -nx, ny)};
+    const auto pt = [](TPoint b, std::int64_t ox, std::int64_t oy) { return Point64{b.x + ox, b.y + oy}; };
+    const Point64 quad[4] = {pt(p, -nx, ny), pt(p, gx, -gy), pt(q, gx, -gy), pt(q, -nx, ny)};
     FillPolygon(quad, 4);
 }
 
@@ -192,7 +291,7 @@ void TCanvas::WideLine(TPoint p, TPoint q, std::int32_t w) {
 // vertex's row (included) to the bottom vertex's row (excluded); on a row,
 // columns ceil(left edge x) .. ceil(right edge x) - 1; horizontal edges
 // ignored; even-odd rule.
-void TCanvas::FillPolygon(const TPoint* pts, int count) {
+void TCanvas::FillPolygon(const Point64* pts, int count) {
     std::int64_t top = pts[0].y, bottom = pts[0].y;
     for (int i = 1; i < count; ++i) {
         top = std::min<std::int64_t>(top, pts[i].y);
@@ -202,7 +301,7 @@ void TCanvas::FillPolygon(const TPoint* pts, int count) {
     for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(bottom, bitmap_.Height()); ++y) {
         xs.clear();
         for (int i = 0; i < count; ++i) {
-            TPoint a = pts[i], b = pts[(i + 1) % count];
+            Point64 a = pts[i], b = pts[(i + 1) % count];
             if (a.y == b.y) continue;
             if (a.y > b.y) std::swap(a, b);
             if (y < a.y || y >= b.y) continue;
@@ -221,28 +320,35 @@ void TCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::in
     const std::int64_t L = std::min(x1, x2), T = std::min(y1, y2);
     const std::int64_t W = static_cast<std::int64_t>(std::max(x1, x2)) - L, H = static_cast<std::int64_t>(std::max(y1, y2)) - T;
     if (W == 0 || H == 0) return;
-    // Rows outside the picture are walked but not painted; the walk is
-    // linear in the box's size.
-    const auto insets = EllipseInsets(W, H);
-    FillRegion(bitmap_, L, T, W, insets, Brush.Color);
+    // Only the rows in the picture (and one beyond each way, which decide
+    // the outline's edge pixels) are walked.
+    const auto [first, last] = RowsInPicture(bitmap_, T, H, 1);
+    const EllipseRows rows(W, H, first, last);
+    FillRegion(bitmap_, L, T, rows, Brush.Color);
     if (Pen.Color == Brush.Color) return;
     const auto spanOf = [&](std::int64_t i, std::int64_t& a, std::int64_t& b) {
-        if (i < 0 || i >= H) return false;
-        const std::int64_t in = insets[static_cast<std::size_t>(i)];
+        if (i < first || i > last) return false;
+        const std::int64_t in = rows.Inset(i);
         a = L + in;
         b = L + W - in;
         return a < b;
     };
-    for (std::int64_t i = 0; i < H; ++i) {
+    const std::int64_t picFirst = std::max<std::int64_t>(0, -T), picLast = std::min<std::int64_t>(H, bitmap_.Height() - T);
+    for (std::int64_t i = picFirst; i < picLast; ++i) {
         std::int64_t a = 0, b = 0, ua = 0, ub = 0, da = 0, db = 0;
         if (!spanOf(i, a, b)) continue;
         const bool up = spanOf(i - 1, ua, ub), down = spanOf(i + 1, da, db);
-        for (std::int64_t x = a; x < b; ++x) {
+        const std::int64_t from = std::max<std::int64_t>(a, 0), to = std::min<std::int64_t>(b, bitmap_.Width());
+        for (std::int64_t x = from; x < to; ++x) {
             const bool edge = x == a || x == b - 1 || !up || !down || x < ua || x >= ub || x < da || x >= db;
             if (edge) Plot(bitmap_, x, T + i, Pen.Color);
         }
     }
 }
+
+TCanvas::TCanvas(TBitmap& bitmap) : bitmap_(bitmap) {}
+
+TCanvas::~TCanvas() = default;
 
 TRect TCanvas::ClipRect() const { return {0, 0, bitmap_.Width(), bitmap_.Height()}; }
 
@@ -284,18 +390,26 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& src, const TRect& source) {
         return;
     }
 
-    // Anything else: take the source pixels first, then place them, so an
-    // overlapping copy reads nothing it has already overwritten.
-    std::vector<TColor> pixels(static_cast<std::size_t>(sw * sh));
-    for (std::int64_t y = 0; y < sh; ++y)
-        for (std::int64_t x = 0; x < sw; ++x)
-            pixels[static_cast<std::size_t>(y * sw + x)] =
-                from.Pixel(static_cast<std::int32_t>(source.Left + x), static_cast<std::int32_t>(source.Top + y));
+    // Anything else: take the source pixels that lie in the picture first,
+    // then place them, so an overlapping copy reads nothing it has already
+    // overwritten; source pixels outside the picture read as white.
+    const std::int64_t sx0 = std::max<std::int64_t>(source.Left, 0), sy0 = std::max<std::int64_t>(source.Top, 0);
+    const std::int64_t sx1 = std::min<std::int64_t>(source.Right, from.Width()), sy1 = std::min<std::int64_t>(source.Bottom, from.Height());
+    const std::int64_t cw = std::max<std::int64_t>(sx1 - sx0, 0), ch = std::max<std::int64_t>(sy1 - sy0, 0);
+    std::vector<TColor> pixels(static_cast<std::size_t>(cw * ch));
+    for (std::int64_t y = 0; y < ch; ++y)
+        for (std::int64_t x = 0; x < cw; ++x)
+            pixels[static_cast<std::size_t>(y * cw + x)] = from.Pixel(static_cast<std::int32_t>(sx0 + x), static_cast<std::int32_t>(sy0 + y));
+    const auto sourcePixel = [&](std::int64_t x, std::int64_t y) {
+        x += source.Left - sx0;
+        y += source.Top - sy0;
+        return x < 0 || y < 0 || x >= cw || y >= ch ? clWhite : pixels[static_cast<std::size_t>(y * cw + x)];
+    };
     for (std::int64_t j = std::max<std::int64_t>(0, -top); j < adh && top + j < to.Height(); ++j) {
-        const std::int64_t sy = (flipY ? adh - 1 - j : j) * sh / adh;
+        const std::int64_t sy = static_cast<std::int64_t>(static_cast<i128>(flipY ? adh - 1 - j : j) * sh / adh);
         for (std::int64_t i = std::max<std::int64_t>(0, -left); i < adw && left + i < to.Width(); ++i) {
-            const std::int64_t sx = (flipX ? adw - 1 - i : i) * sw / adw;
-            Plot(to, left + i, top + j, pixels[static_cast<std::size_t>(sy * sw + sx)]);
+            const std::int64_t sx = static_cast<std::int64_t>(static_cast<i128>(flipX ? adw - 1 - i : i) * sw / adw);
+            Plot(to, left + i, top + j, sourcePixel(sx, sy));
         }
     }
 }

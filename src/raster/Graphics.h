@@ -23,9 +23,6 @@ using TColor = std::uint32_t;
 constexpr TColor clBlack = 0x00000000;
 constexpr TColor clWhite = 0x00FFFFFF;
 
-// Plain source copy, the only raster operation the program uses.
-constexpr std::uint32_t cmSrcCopy = 0x00CC0020;
-
 struct TPoint {
     std::int32_t x = 0;
     std::int32_t y = 0;
@@ -36,8 +33,6 @@ struct TRect {
     std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
     friend bool operator==(const TRect&, const TRect&) = default;
 };
-
-enum class TPixelFormat { pfDevice, pf24bit };
 
 class TPen {
 public:
@@ -66,14 +61,27 @@ struct CanvasCall {
 };
 
 class TBitmap;
+class EllipseRows;
 
+// A point of a shape under construction, whose corners may lie beyond the
+// 32-bit range (a wide pen near the edge of the coordinates).
+struct Point64 {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+};
+
+// Drawing costs memory and time by the picture, never by the size of what
+// is drawn: every operation is clipped to the picture before it is
+// rasterised, whatever the pen width, the box or the coordinates.
 class TCanvas {
 public:
-    explicit TCanvas(TBitmap& bitmap) : bitmap_(bitmap) {}
+    explicit TCanvas(TBitmap& bitmap);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
 
     TPen Pen;
     TBrush Brush;
-    std::uint32_t CopyMode = cmSrcCopy;
     // When set, every drawing call is appended here as well as drawn.
     std::vector<CanvasCall>* Log = nullptr;
 
@@ -89,7 +97,7 @@ public:
     void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
     // (0, 0, Width, Height).
     TRect ClipRect() const;
-    // Copies `source` of `src` onto `dest` of this canvas with CopyMode
+    // Copies `source` of `src` onto `dest` of this canvas, plain source copy
     // (StretchBlt). A dest whose left lies right of its right mirrors left to
     // right, one whose top lies below its bottom mirrors top to bottom; sizes
     // that differ scale by the nearest pixel. The result is computed from the
@@ -101,12 +109,11 @@ private:
     void ThinLine(TPoint p, TPoint q);
     void WideLine(TPoint p, TPoint q, std::int32_t w);
     void Dot(TPoint c, std::int32_t w);
-    void FillPolygon(const TPoint* pts, int count);
+    void FillPolygon(const Point64* pts, int count);
 
     TBitmap& bitmap_;
     TPoint pos_;
-    std::int32_t dotWidth_ = -1;           // width of the cached dot
-    std::vector<std::int64_t> dotInsets_;  // its insets, one per row
+    std::unique_ptr<EllipseRows> dot_;  // rows of the last dot no larger than the picture
 };
 
 // The picture: a 24-bit raster whose pixel storage is one block laid out
@@ -119,8 +126,6 @@ public:
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
 
-    void SetPixelFormat(TPixelFormat f) { format_ = f; }
-    TPixelFormat PixelFormat() const { return format_; }
     std::int32_t Width() const { return width_; }
     std::int32_t Height() const { return height_; }
     // Storage exists while both sizes are above 0; a new one is white (or,
@@ -143,12 +148,17 @@ public:
     TColor Pixel(std::int32_t x, std::int32_t y) const;
     // Bytes of picture row y (top row 0); nullptr outside.
     std::uint8_t* RowBits(std::int32_t y);
+    const std::uint8_t* RowBits(std::int32_t y) const;
 
     // Writes the BMP file: the 14- and 40-byte headers and the storage in one
-    // piece; a picture without storage gives a 0-byte file. The old file of
+    // piece; a picture without storage gives a 0-byte file. With `mirrored`
+    // the file holds the picture mirrored left to right (pixel x of a row
+    // written as pixel Width - 1 - x), byte for byte what mirroring it first
+    // would give, but the picture stays as it is and is not copied: rows are
+    // mirrored a batch at a time on their way to the file. The old file of
     // that name is replaced only when every byte is written. Throws
     // EFCreateError or EWriteError.
-    void SaveToFile(const std::string& fileName) const;
+    void SaveToFile(const std::string& fileName, bool mirrored = false) const;
 
     // The 54 header bytes of the BMP file of this picture.
     std::string FileHeader() const;
@@ -156,7 +166,6 @@ public:
 private:
     void Resize(std::int32_t w, std::int32_t h);
 
-    TPixelFormat format_ = TPixelFormat::pfDevice;
     std::int32_t width_ = 0, height_ = 0;
     std::size_t stride_ = 0, size_ = 0;
     std::uint8_t* bits_ = nullptr;
@@ -166,5 +175,11 @@ private:
 // Bytes of memory the system can still give without swapping (MemAvailable,
 // and the cgroup's limit where one is set); SIZE_MAX when unknown.
 std::size_t AvailableMemory();
+
+// Where a new picture's storage asks how much memory is left (AvailableMemory
+// unless replaced, as the tests do to stay independent of the machine).
+// Returns the probe it replaces.
+using MemoryProbe = std::size_t (*)();
+MemoryProbe SetMemoryProbe(MemoryProbe probe);
 
 }  // namespace sp

@@ -63,7 +63,6 @@ TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r) {
 
 void FlipBitmap(TBitmap& bitmap, int mode) {
     TCanvas& c = bitmap.Canvas();
-    c.CopyMode = cmSrcCopy;
     const TRect source = c.ClipRect();
     TRect dest = source;
     if (mode == 1 || mode == 3) {
@@ -108,7 +107,6 @@ void DrawDefinitionSegments(TCanvas& c, const ScaleParameters& p, const std::vec
 std::unique_ptr<TBitmap> DrawScale(ScaleParameters& p, const FormFields& f, const std::vector<std::string>& definition,
                                    bool definitionActive, std::vector<CanvasCall>* log) {
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(TPixelFormat::pf24bit);
     bitmap->SetHeight(p.Height);
     bitmap->SetWidth(p.Width);
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -14,7 +15,6 @@ namespace {
 
 std::unique_ptr<TBitmap> White(std::int32_t w, std::int32_t h) {
     auto b = std::make_unique<TBitmap>();
-    b->SetPixelFormat(TPixelFormat::pf24bit);
     b->SetHeight(h);
     b->SetWidth(w);
     return b;
@@ -54,7 +54,6 @@ std::uint32_t Le32(const std::string& s, std::size_t at) {
 TEST(Bitmap, StorageExistsOnlyOnceBothSizesAreSet) {
     TBitmap b;
     EXPECT_FALSE(b.HasStorage());
-    b.SetPixelFormat(TPixelFormat::pf24bit);
     b.SetHeight(2);
     EXPECT_FALSE(b.HasStorage());
     b.SetWidth(3);
@@ -95,7 +94,6 @@ TEST(Bitmap, FullSizePictureFileLayout) {
 TEST(Bitmap, EmptyPictureSavesZeroBytesAndIgnoresDrawing) {
     TestDir dir;
     TBitmap b;
-    b.SetPixelFormat(TPixelFormat::pf24bit);
     b.SetHeight(5);
     Line(b, 3, {0, 0}, {4, 4});
     b.Canvas().Ellipse(0, 0, 4, 4);
@@ -320,4 +318,133 @@ TEST(CanvasLog, RecordsCallsWithThePenWidth) {
     c.Ellipse(0, 0, 2, 2);
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[1], (CanvasCall{CanvasCall::LineTo, 3, 4, 0, 0, 3}));
+}
+
+// A pen far wider than the picture covers it; memory and time go by the
+// picture (an ASan build would fail to allocate by the pen's size).
+TEST(Clipping, AHugePenOnASmallPictureFillsIt) {
+    auto b = White(60, 40);
+    Line(*b, 2147483647, {30, 20}, {31, 21});
+    EXPECT_EQ(CountBlack(*b), 60 * 40);
+    auto h = White(60, 40);
+    Line(*h, 2147483647, {30, 20}, {30, 20});  // a single dot
+    EXPECT_EQ(CountBlack(*h), 60 * 40);
+    auto e = White(60, 40);
+    e->Canvas().Brush.Color = clBlack;
+    e->Canvas().Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+    EXPECT_EQ(CountBlack(*e), 60 * 40);
+}
+
+// What falls in a small window of a figure is what the same figure paints
+// there on a picture large enough to hold it whole.
+TEST(Clipping, AWindowShowsTheSamePixelsAsTheWholePicture) {
+    for (int w = 3; w <= 41; w += 2) {
+        for (int h : {4, 9, 30}) {
+            auto whole = White(60, 60);
+            TCanvas& c = whole->Canvas();
+            c.Brush.Color = clBlack;
+            c.Pen.Color = 0x0000FF;  // a red outline, so the outline counts too
+            c.Ellipse(5, 5, 5 + w, 5 + h);
+            Line(*whole, w, {30, 50}, {45, 10});
+            for (TPoint at : {TPoint{0, 0}, TPoint{5 + w / 2, 5 + h / 2}, TPoint{28, 30}}) {
+                auto win = White(7, 5);
+                TCanvas& d = win->Canvas();
+                d.Brush.Color = clBlack;
+                d.Pen.Color = 0x0000FF;
+                d.Ellipse(5 - at.x, 5 - at.y, 5 + w - at.x, 5 + h - at.y);
+                Line(*win, w, {30 - at.x, 50 - at.y}, {45 - at.x, 10 - at.y});
+                for (int y = 0; y < 5; ++y)
+                    for (int x = 0; x < 7; ++x)
+                        ASSERT_EQ(win->Pixel(x, y), whole->Pixel(at.x + x, at.y + y)) << w << "x" << h << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// The figure fills its box: every side of the box is touched, and each row
+// is symmetric about the box's middle (a tall box loses no right column).
+TEST(Ellipse, FillsItsBoxSymmetrically) {
+    for (TPoint size : {TPoint{5, 12}, TPoint{12, 5}, TPoint{6, 6}, TPoint{3, 3}, TPoint{7, 30}}) {
+        auto b = White(size.x + 4, size.y + 4);
+        b->Canvas().Brush.Color = clBlack;
+        b->Canvas().Ellipse(2, 2, 2 + size.x, 2 + size.y);
+        std::string art = Art(*b);
+        for (int y = 0; y < b->Height(); ++y)
+            for (int x = 0; x < b->Width(); ++x) {
+                const bool inBox = x >= 2 && x < 2 + size.x && y >= 2 && y < 2 + size.y;
+                const TColor expect = inBox ? b->Pixel(2 + size.x - 1 - (x - 2), y) : clWhite;
+                EXPECT_EQ(b->Pixel(x, y), expect) << art;
+            }
+        bool left = false, right = false, top = false, bottom = false;
+        for (int y = 2; y < 2 + size.y; ++y) {
+            left |= b->Pixel(2, y) == clBlack;
+            right |= b->Pixel(1 + size.x, y) == clBlack;
+        }
+        for (int x = 2; x < 2 + size.x; ++x) {
+            top |= b->Pixel(x, 2) == clBlack;
+            bottom |= b->Pixel(x, 1 + size.y) == clBlack;
+        }
+        EXPECT_TRUE(left && right && top && bottom) << art;
+    }
+}
+
+// Resizing a picture that already has a canvas: the new pixels take the
+// brush colour, the old ones stay at the top-left.
+TEST(Bitmap, AWidenedPictureFillsTheNewPixelsWithTheBrush) {
+    auto b = White(3, 2);
+    Line(*b, 1, {0, 0}, {1, 0});
+    b->Canvas().Brush.Color = 0x000000FF;  // red
+    b->SetWidth(5);
+    b->SetHeight(3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) {
+            const TColor expect = x == 0 && y == 0 ? clBlack : (x < 3 && y < 2 ? clWhite : 0x000000FF);
+            EXPECT_EQ(b->Pixel(x, y), expect) << x << "," << y;
+        }
+    EXPECT_EQ(b->RowBits(2)[15], 0);  // padding stays zero
+}
+
+TEST(Bitmap, TheMemoryCheckComesBeforeTheStorage) {
+    const MemoryProbe old = SetMemoryProbe([]() -> std::size_t { return 1000; });
+    TBitmap small;
+    small.SetHeight(10);
+    small.SetWidth(10);  // 320 bytes
+    EXPECT_TRUE(small.HasStorage());
+    TBitmap large;
+    large.SetHeight(20);
+    EXPECT_THROW(large.SetWidth(20), EOutOfResources);  // 1,200 bytes
+    EXPECT_FALSE(large.HasStorage());
+    SetMemoryProbe(old);
+}
+
+TEST(Bitmap, ASavedPictureKeepsTheOldFilesPermissions) {
+    TestDir dir;
+    const std::string path = dir.Path("p.bmp");
+    White(3, 2)->SaveToFile(path);
+    ::chmod(path.c_str(), 0604);
+    White(4, 2)->SaveToFile(path);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    EXPECT_EQ(dir.Read("p.bmp").size(), 54u + 2 * 12);
+}
+
+// The mirrored save writes what mirroring first and saving would, byte for
+// byte, and leaves the picture as it was (3001 x 1000 spans several batches).
+TEST(Bitmap, AMirroredSaveIsTheMirroredPictureByteForByte) {
+    for (TPoint size : {TPoint{101, 37}, TPoint{3001, 1000}}) {
+        TestDir dir;
+        auto b = White(size.x, size.y);
+        Line(*b, 7, {3, 2}, {size.x / 2, size.y - 5});
+        Line(*b, 1, {0, size.y - 1}, {size.x, size.y / 3});
+        b->Canvas().Brush.Color = 0x00123456;
+        b->Canvas().Ellipse(size.x - 20, 0, size.x + 10, 15);
+        const std::string before(reinterpret_cast<const char*>(b->Bits()), b->ImageSize());
+        b->SaveToFile(dir.Path("m.bmp"), true);
+        EXPECT_TRUE(std::string(reinterpret_cast<const char*>(b->Bits()), b->ImageSize()) == before);
+        b->Canvas().CopyRect({size.x, 0, 0, size.y}, b->Canvas(), b->Canvas().ClipRect());
+        b->SaveToFile(dir.Path("f.bmp"));
+        EXPECT_TRUE(dir.Read("m.bmp") == dir.Read("f.bmp")) << size.x;
+        EXPECT_EQ(dir.Entries(), 2u);
+    }
 }

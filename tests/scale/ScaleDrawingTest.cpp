@@ -287,7 +287,6 @@ TEST(PictureCommand, DefinitionServesOnePictureAndErrorsKeepIt) {
 TEST(FlipBitmap, ModesMirrorInPlace) {
     const auto picture = [] {
         auto b = std::make_unique<TBitmap>();
-        b->SetPixelFormat(TPixelFormat::pf24bit);
         b->SetHeight(3);
         b->SetWidth(5);
         b->Canvas().MoveToEx(0, 0);
