@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "Cp1250.h"
 #include "Procs.h"
 
 using namespace sp;
