@@ -69,8 +69,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    struct Binding;
-    std::vector<Binding> Bindings() const;
     void createControls();
     void setTabOrder();
     void FormCreate();

@@ -8,10 +8,12 @@
 #include <filesystem>
 
 #include "DefinitionUnit.h"
+#include "FieldTable.h"
 #include "FakeDialogs.h"
 #include "MainUnit.h"
 #include "MaskEdit.h"
 #include "ScaleDrawing.h"
+#include "Settings.h"
 #include "TestDir.h"
 
 using namespace sp;
@@ -62,6 +64,34 @@ TEST(MainForm, FirstStartShowsFirstRunValuesNotBuiltIns) {
     EXPECT_EQ(a.form->OpenDialog1.fileName, "scale.txt");
     EXPECT_NE(a.Ini().find("Dpi=600"), std::string::npos);
     EXPECT_TRUE(a.dialogs.shown.empty());
+}
+
+TEST(MainForm, EveryTableRowHasItsOwnControlOfItsKind) {
+    App a;
+    FormFields f;
+    int n = 0;
+    for (const FieldRow& row : FieldTable()) {
+        SCOPED_TRACE(row.control);
+        if (row.kind == FieldKind::Check) {
+            ASSERT_NE(a.form->findChild<QCheckBox*>(row.control), nullptr);
+            f.*row.flag = n++ % 2 == 0;
+        } else if (row.kind == FieldKind::Masked) {
+            const auto* m = a.form->findChild<TMaskEdit*>(row.control);
+            ASSERT_NE(m, nullptr);
+            EXPECT_EQ(m->Positions(), row.positions);
+            f.*row.text = std::to_string(++n);
+        } else {
+            const auto* e = a.form->findChild<QLineEdit*>(row.control);
+            ASSERT_NE(e, nullptr);
+            EXPECT_EQ(qobject_cast<const TMaskEdit*>(e), nullptr);
+            f.*row.text = "-" + std::to_string(++n);
+        }
+    }
+    // Distinct values come back from distinct controls.
+    a.form->SetFields(f);
+    EXPECT_EQ(a.form->Fields(), f);
+    a.form->SetFields(FirstRunFields());
+    EXPECT_EQ(a.form->Fields(), FirstRunFields());
 }
 
 TEST(MainForm, FailedFirstCreationKeepsBuiltInsAndDrawsAt600) {
