@@ -34,6 +34,12 @@ const std::vector<FieldRow>& FieldTable() {
     return rows;
 }
 
+std::string MaskedFieldText(const std::string& text) {
+    std::size_t e = text.size();
+    while (e > 0 && text[e - 1] == ' ') --e;
+    return text.substr(0, e);
+}
+
 const FieldRow* FindFieldByKey(const std::string& key) {
     const std::string upper = UpperAscii(key);
     for (const FieldRow& row : FieldTable())

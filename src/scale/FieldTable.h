@@ -41,6 +41,10 @@ const FieldRow* FindFieldByKey(const std::string& key);
 // &FieldRow::firstRun or &FieldRow::missing), check boxes set by "1".
 FormFields FieldColumn(const char* FieldRow::*column);
 
+// What a masked field hands over for a text put into it: the text less its
+// trailing spaces (padding is added when it is shown and removed when read).
+std::string MaskedFieldText(const std::string& text);
+
 // Puts a text into the field of `row` as its control hands it over: a masked
 // text less its trailing blanks, a check box set by "1" (any other text
 // clears it), a plain text as it is.
