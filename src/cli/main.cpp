@@ -2,13 +2,14 @@
 // file, without a window.
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "DefinitionFile.h"
+#include "Errors.h"
+#include "FieldTable.h"
 #include "IniFile.h"
 #include "PictureCommand.h"
 #include "Procs.h"
@@ -19,30 +20,145 @@ namespace {
 
 constexpr int kWritten = 0, kMessage = 1, kError = 2, kUsage = 64;
 
-const char* const kUsageText =
-    "Usage: scaleplate-render [--settings FILE] [--definition FILE] [--set KEY=VALUE]...\n"
-    "                         [--print-parameters] --output FILE\n"
-    "\n"
-    "Draws the scale the window's \"Uložiť obrázok\" would draw and writes it as a\n"
-    "24-bit BMP file.\n"
-    "\n"
-    "  --settings FILE     take the fields from this settings file (every missing key\n"
-    "                      takes its default); without it, the first-run values\n"
-    "  --definition FILE   draw the segments from this definition file\n"
-    "  --set KEY=VALUE     set one settings key (Width, Height, Dpi, Left, Right, X, Y,\n"
-    "                      Radius, CentralRadius, Segments, SegmentLength, FrameWidth,\n"
-    "                      ArchWidth, SegmentWidth, Master, Doubled, HalfSmall, Frame,\n"
-    "                      Mirror) after the file; repeatable\n"
-    "  --print-parameters  print the scale parameters as Name=value lines\n"
-    "  --output FILE       the picture file to write\n"
-    "  --help              this text\n"
-    "\n"
-    "Exit status: 0 written, 1 an input test stopped the picture, 2 an error,\n"
-    "64 a usage error. Nothing is written unless the status is 0.\n";
+// What the command line asks for.
+struct Options {
+    std::optional<std::string> settings, definition, output;
+    std::vector<std::string> sets;  // KEY=VALUE, in the order given
+    bool printParameters = false;
+    bool help = false;
+};
+
+// The --set line of the usage text: the settings keys, wrapped as the rest
+// of the text is, so that a new field shows up here by itself.
+std::string SetOptionText() {
+    const std::string indent(22, ' ');
+    std::string text, line = "  --set KEY=VALUE     set one settings key (";
+    std::vector<std::string> words;
+    const std::vector<std::string> keys = sp::SettingsKeyNames();
+    for (std::size_t i = 0; i < keys.size(); ++i) words.push_back(keys[i] + (i + 1 < keys.size() ? "," : ")"));
+    for (const char* w : {"after", "the", "file;", "repeatable"}) words.emplace_back(w);
+    for (const std::string& w : words) {
+        const bool open = line.back() == '(';
+        if (!open && line.size() + 1 + w.size() > 82) {
+            text += line + "\n";
+            line = indent + w;
+        } else {
+            line += (open ? "" : " ") + w;
+        }
+    }
+    return text + line + "\n";
+}
+
+std::string UsageText() {
+    return "Usage: scaleplate-render [--settings FILE] [--definition FILE] [--set KEY=VALUE]...\n"
+           "                         [--print-parameters] --output FILE\n"
+           "\n"
+           "Draws the scale the window's \"Uložiť obrázok\" would draw and writes it as a\n"
+           "24-bit BMP file.\n"
+           "\n"
+           "  --settings FILE     take the fields from this settings file (every missing key\n"
+           "                      takes its default); without it, the first-run values\n"
+           "  --definition FILE   draw the segments from this definition file\n" +
+           SetOptionText() +
+           "  --print-parameters  print the scale parameters as Name=value lines\n"
+           "  --output FILE       the picture file to write\n"
+           "  --help              this text\n"
+           "\n"
+           "Exit status: 0 written, 1 an input test stopped the picture, 2 an error,\n"
+           "64 a usage error. Nothing is written unless the status is 0.\n";
+}
 
 int Usage(const std::string& problem) {
-    std::cerr << "scaleplate-render: " << problem << "\n\n" << kUsageText;
+    std::cerr << "scaleplate-render: " << problem << "\n\n" << UsageText();
     return kUsage;
+}
+
+// Reads the arguments into `o`; gives the problem for a usage error, or
+// nothing. --help ends the reading at once.
+std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+            return std::nullopt;
+        } else if (a == "--settings" || a == "--definition" || a == "--output") {
+            if (!hasValue) return a + " needs a file name";
+            (a == "--settings" ? o.settings : a == "--definition" ? o.definition : o.output) = argv[++i];
+        } else if (a == "--set") {
+            if (!hasValue) return "--set needs KEY=VALUE";
+            o.sets.emplace_back(argv[++i]);
+        } else if (a == "--print-parameters") {
+            o.printParameters = true;
+        } else {
+            return "unknown argument '" + a + "'";
+        }
+    }
+    if (!o.output) return "--output FILE is required";
+    return std::nullopt;
+}
+
+// Applies one --set; gives the problem for a usage error, or nothing.
+std::optional<std::string> ApplySet(const std::string& assignment, sp::FormFields& fields, std::int32_t& dpi) {
+    const std::size_t eq = assignment.find('=');
+    if (eq == std::string::npos) return "--set needs KEY=VALUE, got '" + assignment + "'";
+    const std::string key = assignment.substr(0, eq), value = assignment.substr(eq + 1);
+    if (sp::UpperAscii(key) == "DPI") {
+        if (!sp::ParseIniNumber(value, dpi)) return "--set Dpi: '" + value + "' is not a valid integer value";
+        return std::nullopt;
+    }
+    const sp::FieldRow* row = sp::FindFieldByKey(key);
+    if (!row) return "--set: unknown key '" + key + "'";
+    if (row->kind == sp::FieldKind::Check) {
+        std::int32_t v = 0;
+        if (!sp::ParseIniNumber(value, v))
+            return std::string("--set ") + row->key + ": '" + value + "' is not a valid integer value";
+        fields.*row->flag = v != 0;
+    } else {
+        sp::SetFieldText(fields, *row, value);
+    }
+    return std::nullopt;
+}
+
+// The fields and resolution of the settings file (or the first-run values)
+// with every --set applied; gives the problem for a usage error, or nothing.
+// Throws what reading the file throws.
+std::optional<std::string> LoadFields(const Options& o, sp::FormFields& fields, std::int32_t& dpi) {
+    fields = sp::FirstRunFields();
+    dpi = 600;
+    if (o.settings) {
+        sp::ReadWholeFile(*o.settings);  // an unreadable file is an error, not the defaults
+        sp::LoadSettings(sp::FullPath(*o.settings), fields, dpi);
+    }
+    for (const std::string& s : o.sets)
+        if (auto problem = ApplySet(s, fields, dpi)) return problem;
+    return std::nullopt;
+}
+
+// How a run ends: its exit status, and whether the parameters it reached
+// are worth printing (not when it stopped before the picture command).
+struct Ending {
+    int status;
+    bool reachedCommand = true;
+};
+
+// Draws and writes the picture. Throws sp::EError and std::bad_alloc.
+Ending Run(const Options& o, sp::PictureSession& session) {
+    sp::FormFields fields;
+    if (auto problem = LoadFields(o, fields, session.Params.Dpi)) return {Usage(*problem), false};
+    if (o.definition) {
+        if (!sp::FileExists(*o.definition)) {
+            std::cerr << "Načítanie definičného súboru sa nepodarilo.\n";
+            return {kMessage, false};
+        }
+        sp::ReadDefinition(*o.definition, session.DefinitionList);
+        session.DefinitionActive = true;
+    }
+    const sp::PictureResult r =
+        sp::RunPictureCommand(session, fields, [&](const sp::TBitmap&) { return std::optional<std::string>(*o.output); });
+    if (r.outcome != sp::PictureResult::Message) return {kWritten};
+    std::cerr << r.message << "\n";
+    return {kMessage};
 }
 
 void PrintParameters(const sp::ScaleParameters& p) {
@@ -56,98 +172,28 @@ void PrintParameters(const sp::ScaleParameters& p) {
               << "\nMasterEvery=" << p.MasterEvery << "\n";
 }
 
-// Applies one --set; gives the problem for a usage error, or nothing.
-std::optional<std::string> ApplySet(const std::string& assignment, sp::FormFields& fields, std::int32_t& dpi) {
-    const std::size_t eq = assignment.find('=');
-    if (eq == std::string::npos) return "--set needs KEY=VALUE, got '" + assignment + "'";
-    const std::string key = sp::UpperAscii(assignment.substr(0, eq)), value = assignment.substr(eq + 1);
-    if (key == "DPI") {
-        if (!sp::ParseIniNumber(value, dpi)) return "--set Dpi: '" + value + "' is not a valid integer value";
-        return std::nullopt;
-    }
-    for (const sp::SettingsKey& k : sp::SettingsKeys()) {
-        if (sp::UpperAscii(k.key) != key) continue;
-        if (k.flag) {
-            std::int32_t v = 0;
-            if (!sp::ParseIniNumber(value, v))
-                return std::string("--set ") + k.key + ": '" + value + "' is not a valid integer value";
-            fields.*k.flag = v != 0;
-        } else {
-            fields.*k.text = sp::IsMaskedField(k.text) ? sp::MaskedFieldText(value) : value;
-        }
-        return std::nullopt;
-    }
-    return "--set: unknown key '" + assignment.substr(0, eq) + "'";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     // A file-size limit must end a write with "Stream write error", like a
     // full disk, not kill the program half way through a file.
     std::signal(SIGXFSZ, SIG_IGN);
-    std::optional<std::string> settings, definition, output;
-    std::vector<std::string> sets;
-    bool printParameters = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        const auto value = [&](std::optional<std::string>& into) {
-            if (i + 1 >= argc) return false;
-            into = argv[++i];
-            return true;
-        };
-        if (a == "--help" || a == "-h") {
-            std::cout << kUsageText;
-            return kWritten;
-        } else if (a == "--settings") {
-            if (!value(settings)) return Usage("--settings needs a file name");
-        } else if (a == "--definition") {
-            if (!value(definition)) return Usage("--definition needs a file name");
-        } else if (a == "--output") {
-            if (!value(output)) return Usage("--output needs a file name");
-        } else if (a == "--set") {
-            if (i + 1 >= argc) return Usage("--set needs KEY=VALUE");
-            sets.emplace_back(argv[++i]);
-        } else if (a == "--print-parameters") {
-            printParameters = true;
-        } else {
-            return Usage("unknown argument '" + a + "'");
-        }
+    Options o;
+    if (auto problem = ParseArguments(argc, argv, o)) return Usage(*problem);
+    if (o.help) {
+        std::cout << UsageText();
+        return kWritten;
     }
-    if (!output) return Usage("--output FILE is required");
-
-    sp::FormFields fields = sp::FirstRunFields();
     sp::PictureSession session;
-    session.Params.Dpi = 600;
-    int status = kWritten;
+    Ending end{kError};
     try {
-        if (settings) {
-            sp::ReadWholeFile(*settings);  // an unreadable file is an error, not the defaults
-            sp::LoadSettings(sp::FullPath(*settings), fields, session.Params.Dpi);
-        }
-        for (const std::string& s : sets)
-            if (auto problem = ApplySet(s, fields, session.Params.Dpi)) return Usage(*problem);
-        if (definition) {
-            if (!sp::FileExists(*definition)) {
-                std::cerr << "Načítanie definičného súboru sa nepodarilo.\n";
-                return kMessage;
-            }
-            sp::ReadDefinition(*definition, session.DefinitionList);
-            session.DefinitionActive = true;
-        }
-        const sp::PictureResult r =
-            sp::RunPictureCommand(session, fields, [&](const sp::TBitmap&) { return std::optional<std::string>(*output); });
-        if (r.outcome == sp::PictureResult::Message) {
-            std::cerr << r.message << "\n";
-            status = kMessage;
-        }
+        end = Run(o, session);
+        if (!end.reachedCommand) return end.status;
     } catch (const sp::EError& e) {
         std::cerr << sp::ErrorBoxText(e.what()) << "\n";
-        status = kError;
     } catch (const std::bad_alloc&) {
         std::cerr << sp::ErrorBoxText(sp::EOutOfResources().what()) << "\n";
-        status = kError;
     }
-    if (printParameters) PrintParameters(session.Params);
-    return status;
+    if (o.printParameters) PrintParameters(session.Params);
+    return end.status;
 }

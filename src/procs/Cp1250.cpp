@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "Procs.h"
+#include "Cp1250.h"
+#include "Utf8.h"
 
 namespace sp {
 
@@ -32,19 +33,6 @@ constexpr std::uint16_t kHigh[128] = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
 };
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 char ByteFor(std::uint32_t cp) {
     if (cp < 0x80) return static_cast<char>(cp);
     for (int i = 0; i < 128; ++i)
@@ -67,32 +55,7 @@ std::string Cp1250ToUtf8(const std::string& bytes) {
 std::string Utf8ToCp1250(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    const std::size_t n = text.size();
-    for (std::size_t i = 0; i < n;) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        std::size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-        if (len == 0 || i + len > n) {  // malformed lead byte or cut sequence
-            out += '?';
-            ++i;
-            continue;
-        }
-        std::uint32_t cp = len == 1 ? b : (b & (0x7F >> len));
-        bool ok = true;
-        for (std::size_t k = 1; k < len; ++k) {
-            const auto cb = static_cast<unsigned char>(text[i + k]);
-            if ((cb & 0xC0) != 0x80) ok = false;
-            cp = (cp << 6) | (cb & 0x3F);
-        }
-        // Overlong forms ("\xC0\x80" for NUL) are malformed, not a character.
-        static constexpr std::uint32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
-        if (!ok || cp < kMin[len]) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += ByteFor(cp);
-        i += len;
-    }
+    for (std::size_t i = 0; i < text.size();) out += ByteFor(NextUtf8(text, i));
     return out;
 }
 

@@ -102,13 +102,4 @@ std::int32_t RangeCheck32(std::int64_t v);
 // ERangeError when the result does not fit 64 bits (or v is no number).
 std::int64_t RoundHalfEven(long double v);
 
-// ---- Windows-1250 -------------------------------------------------------
-
-// The settings and definition files hold Windows-1250 bytes.
-// Cp1250ToUtf8 maps every byte (the five unassigned ones to U+0081 etc. so
-// that they survive a round trip); Utf8FromCp1250 is its inverse, writing "?"
-// for a character with no Windows-1250 form and for a malformed byte.
-std::string Cp1250ToUtf8(const std::string& bytes);
-std::string Utf8ToCp1250(const std::string& text);
-
 }  // namespace sp

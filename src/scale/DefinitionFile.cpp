@@ -2,26 +2,14 @@
 
 #include <algorithm>
 
+#include "Cp1250.h"
 #include "Procs.h"
 #include "SafeFile.h"
+#include "Utf8.h"
 
 namespace sp {
 
 namespace {
-
-// Next code point of a UTF-8 text; a malformed byte stands for itself.
-std::uint32_t NextCodePoint(const std::string& s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const std::size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
-    if (len == 1 || i + len > s.size()) {
-        ++i;
-        return b;
-    }
-    std::uint32_t cp = b & (0x7F >> len);
-    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    i += len;
-    return cp;
-}
 
 // Simple lower-case folding for ASCII, Latin-1 and Latin Extended-A, which
 // hold every letter of the Windows-1250 code page.
@@ -39,7 +27,7 @@ std::uint32_t Fold(std::uint32_t c) {
 int CompareDefinitionLines(const std::string& a, const std::string& b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        const std::uint32_t ca = Fold(NextCodePoint(a, i)), cb = Fold(NextCodePoint(b, j));
+        const std::uint32_t ca = Fold(NextUtf8(a, i)), cb = Fold(NextUtf8(b, j));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     if (i < a.size()) return 1;

@@ -16,7 +16,8 @@ struct DefinitionRow {
 // Orders whole lines for the writer: letters compared without regard to case
 // (a to z and the accented Latin letters, folded to lower case), then by
 // Unicode code point, so digits sort before letters and "100,M" before
-// "45,N". Gives < 0, 0 or > 0; 0 only for lines that differ in case alone.
+// "45,N"; a byte that is no UTF-8 reads as U+FFFD. Gives < 0, 0 or > 0; 0
+// only for lines that differ in case alone.
 int CompareDefinitionLines(const std::string& a, const std::string& b);
 
 // The lines the writer makes of `rows`: rows with an empty cell, a type not

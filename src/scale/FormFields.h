@@ -24,8 +24,4 @@ struct FormFields {
     friend bool operator==(const FormFields&, const FormFields&) = default;
 };
 
-// What a masked field hands over for a text put into it: the text less its
-// trailing spaces (padding is added when it is shown and removed when read).
-std::string MaskedFieldText(const std::string& text);
-
 }  // namespace sp

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "Cp1250.h"
 #include "Procs.h"
 #include "SafeFile.h"
 

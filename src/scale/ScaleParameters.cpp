@@ -18,12 +18,6 @@ const char* const NeedRadius = "Treba zadať polomer stupnice.";
 const char* const NeedCentralRadius = "Treba zadať polomer centrálneho krúžka.";
 }  // namespace msg
 
-std::string MaskedFieldText(const std::string& text) {
-    std::size_t e = text.size();
-    while (e > 0 && text[e - 1] == ' ') --e;
-    return text.substr(0, e);
-}
-
 double PixelsPerMmOf(std::int32_t dpi) { return static_cast<double>(static_cast<long double>(dpi) / 25.4L); }
 
 std::int32_t LengthToPixels(std::int32_t mm, double pixelsPerMm) {

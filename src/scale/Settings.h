@@ -10,19 +10,9 @@
 
 namespace sp {
 
-// One key of the settings file and the field it belongs to.
-struct SettingsKey {
-    const char* section;
-    const char* key;
-    std::string FormFields::*text;  // the text field, or nullptr for a check box
-    bool FormFields::*flag;         // the check box, or nullptr
-    const char* firstRun;           // written by CreateSettings
-    const char* missing;            // default when the key is missing ("1"/"0" for check boxes)
-};
-
-// The eighteen keys of the fields, in the order they are read and written
-// ("Dpi" is separate: it has no field and is never written back).
-const std::vector<SettingsKey>& SettingsKeys();
+// The keys of the settings file in its order: the fields' keys, with "Dpi"
+// after "Height" ("Dpi" has no field and is never written back).
+std::vector<std::string> SettingsKeyNames();
 
 // The executable's path with its extension replaced by ".ini" (".ini"
 // appended when its name has none; a "." in a folder name is no extension).
@@ -51,8 +41,5 @@ void SaveSettings(const std::string& path, const FormFields& fields);
 
 // The values a first run puts into the fields.
 FormFields FirstRunFields();
-
-// True for the fields that are masked (all but the two angle fields).
-bool IsMaskedField(std::string FormFields::*text);
 
 }  // namespace sp

@@ -12,6 +12,7 @@
 #include "DefinitionUnit.h"
 #include "Errors.h"
 #include "MainLayout.h"
+#include "FieldTable.h"
 #include "MaskEdit.h"
 #include "SafeFile.h"
 #include "Settings.h"
@@ -23,24 +24,6 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
-// What the window holds before the settings are loaded.
-FormFields BuiltInFields() {
-    FormFields f;
-    f.medtWidth = "80";
-    f.medtHeight = "40";
-    f.edtLAngle = "135";
-    f.edtRAngle = "45";
-    f.medtX = "40";
-    f.medtY = "5";
-    f.medtNumSegments = "15";
-    f.medtSegmentLength = "3";
-    f.medtRadius = "30";
-    f.medtFrameLine = "1";
-    f.medtArchLine = "2";
-    f.medtSegmentWidth = "1";
-    f.medtMasterSegment = "5";
-    f.medtCentralRadius = "30";
-    f.cboxMirror = true;
     return f;
 }
 
@@ -91,7 +74,7 @@ void TMainForm::createControls() {
     connect(esc, &QShortcut::activated, btnClose, &QPushButton::click);
 
     // The built-in texts and states, shown only when the settings do not load.
-    SetFields(BuiltInFields());
+    SetFields(FieldColumn(&FieldRow::builtIn));
 }
 
 void TMainForm::findControls() {
@@ -153,62 +136,28 @@ void TMainForm::FormCreate() {
     Session.DefinitionActive = false;
 }
 
-// Each field of FormFields with the control that holds it: one list for
-// reading the window and for filling it.
-struct TMainForm::Binding {
-    std::string FormFields::*text;
-    QLineEdit* edit;  // a TMaskEdit for every field but the two angles
-    bool FormFields::*flag;
-    QCheckBox* box;
-};
-
-std::vector<TMainForm::Binding> TMainForm::Bindings() const {
-    using F = FormFields;
-    return {
-        {&F::medtWidth, medtWidth, nullptr, nullptr},
-        {&F::medtHeight, medtHeight, nullptr, nullptr},
-        {&F::edtLAngle, edtLAngle, nullptr, nullptr},
-        {&F::edtRAngle, edtRAngle, nullptr, nullptr},
-        {&F::medtX, medtX, nullptr, nullptr},
-        {&F::medtY, medtY, nullptr, nullptr},
-        {&F::medtNumSegments, medtNumSegments, nullptr, nullptr},
-        {&F::medtSegmentLength, medtSegmentLength, nullptr, nullptr},
-        {&F::medtRadius, medtRadius, nullptr, nullptr},
-        {&F::medtCentralRadius, medtCentralRadius, nullptr, nullptr},
-        {&F::medtFrameLine, medtFrameLine, nullptr, nullptr},
-        {&F::medtArchLine, medtArchLine, nullptr, nullptr},
-        {&F::medtSegmentWidth, medtSegmentWidth, nullptr, nullptr},
-        {&F::medtMasterSegment, medtMasterSegment, nullptr, nullptr},
-        {nullptr, nullptr, &F::cboxDual, cboxDual},
-        {nullptr, nullptr, &F::cboxHalfSmall, cboxHalfSmall},
-        {nullptr, nullptr, &F::cboxFrame, cboxFrame},
-        {nullptr, nullptr, &F::cboxMirror, cboxMirror},
-    };
-}
-
+// Every field is filled and read through the control the field table names.
 FormFields TMainForm::Fields() const {
     FormFields f;
-    for (const Binding& b : Bindings()) {
-        if (b.box) {
-            f.*b.flag = b.box->isChecked();
-        } else if (auto* masked = qobject_cast<TMaskEdit*>(b.edit)) {
-            f.*b.text = S(masked->Value());
-        } else {
-            f.*b.text = S(b.edit->text());
-        }
+    for (const FieldRow& row : FieldTable()) {
+        if (row.kind == FieldKind::Check)
+            f.*row.flag = findChild<QCheckBox*>(row.control)->isChecked();
+        else if (row.kind == FieldKind::Masked)
+            f.*row.text = S(findChild<TMaskEdit*>(row.control)->Value());
+        else
+            f.*row.text = S(findChild<QLineEdit*>(row.control)->text());
     }
     return f;
 }
 
 void TMainForm::SetFields(const FormFields& f) {
-    for (const Binding& b : Bindings()) {
-        if (b.box) {
-            b.box->setChecked(f.*b.flag);
-        } else if (auto* masked = qobject_cast<TMaskEdit*>(b.edit)) {
-            masked->SetValue(Q(f.*b.text));
-        } else {
-            b.edit->setText(Q(f.*b.text));
-        }
+    for (const FieldRow& row : FieldTable()) {
+        if (row.kind == FieldKind::Check)
+            findChild<QCheckBox*>(row.control)->setChecked(f.*row.flag);
+        else if (row.kind == FieldKind::Masked)
+            findChild<TMaskEdit*>(row.control)->SetValue(Q(f.*row.text));
+        else
+            findChild<QLineEdit*>(row.control)->setText(Q(f.*row.text));
     }
 }
 

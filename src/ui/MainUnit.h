@@ -44,8 +44,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    struct Binding;
-    std::vector<Binding> Bindings() const;
     void createControls();
     void findControls();
     void FormCreate();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "IniFile.h"
+#include "Cp1250.h"
 #include "Procs.h"
 #include "SafeFile.h"
 

@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "Cp1250.h"
 #include "Procs.h"
+#include "Utf8.h"
 
 using namespace sp;
 
@@ -102,6 +104,15 @@ TEST(SplitFields, CutsTrimsAndCountsCharacters) {
     EXPECT_EQ(f[2], "abcde");
     SplitFields("   ", ',', f);
     EXPECT_EQ(f[1], "");
+    // The empty line, too, overwrites every entry of the previous line.
+    SplitFields("a,b,c", ',', f);
+    SplitFields("", ',', f);
+    for (int n = 1; n <= 64; ++n) EXPECT_EQ(f[n], "") << n;
+}
+
+TEST(UpperAscii, EveryLetterFromAToZAndNothingElse) {
+    EXPECT_EQ(UpperAscii("abcdefghijklmnopqrstuvwxyz"), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(UpperAscii("45,m z`{@[ čž ZA"), "45,M Z`{@[ čž ZA");
 }
 
 TEST(CheckedArithmetic, RaisesTheNamedErrors) {
@@ -167,4 +178,21 @@ TEST(Cp1250, AgreesWithIconvAndRoundTrips) {
     EXPECT_EQ(Utf8ToCp1250("日本"), "??");
     EXPECT_EQ(Utf8ToCp1250("a\xFF" "b"), "a?b");
     EXPECT_EQ(Utf8ToCp1250("\xC0\x80" "x"), "??x");  // an overlong NUL is no NUL
+}
+
+TEST(Utf8, MalformedBytesReadOneByOne) {
+    const auto read = [](const std::string& s) {
+        std::vector<std::uint32_t> cps;
+        for (std::size_t i = 0; i < s.size();) cps.push_back(NextUtf8(s, i));
+        return cps;
+    };
+    constexpr std::uint32_t X = kMalformedUtf8;
+    EXPECT_EQ(read("a\xC4\x8D\xE2\x82\xAC\xF0\x9F\x98\x80"), (std::vector<std::uint32_t>{'a', 0x10D, 0x20AC, 0x1F600}));
+    EXPECT_EQ(read("\xC0\x80"), (std::vector<std::uint32_t>{X, X}));            // overlong NUL
+    EXPECT_EQ(read("\xE0\x80\xAF"), (std::vector<std::uint32_t>{X, X, X}));    // overlong "/"
+    EXPECT_EQ(read("\xED\xA0\x80"), (std::vector<std::uint32_t>{X, X, X}));    // a surrogate
+    EXPECT_EQ(read("\xF4\x90\x80\x80"), (std::vector<std::uint32_t>{X, X, X, X}));  // above U+10FFFF
+    EXPECT_EQ(read("\xC4" "a"), (std::vector<std::uint32_t>{X, 'a'}));           // continuation missing
+    EXPECT_EQ(read("\xE2\x82"), (std::vector<std::uint32_t>{X, X}));            // cut at the end
+    EXPECT_EQ(read("\x80\xFF"), (std::vector<std::uint32_t>{X, X}));
 }

@@ -36,6 +36,12 @@ TEST(DefinitionWriter, CollationIgnoresCaseOfLettersOnly) {
     EXPECT_LT(CompareDefinitionLines("45,M", "45,N"), 0);
     EXPECT_NE(CompareDefinitionLines("-30,M", "30,M"), 0);
     EXPECT_LT(CompareDefinitionLines("45", "45,M"), 0);
+    // Letters fold to lower case: "_" (between "Z" and "a") sorts before them.
+    EXPECT_LT(CompareDefinitionLines("_", "m"), 0);
+    EXPECT_LT(CompareDefinitionLines("_", "M"), 0);
+    EXPECT_LT(CompareDefinitionLines("45,_", "45,M"), 0);
+    // An overlong NUL is no NUL but a malformed character, after every letter.
+    EXPECT_GT(CompareDefinitionLines("\xC0\x80", "z"), 0);
 }
 
 TEST(DefinitionReader, LineEndsNulAndNoTrimming) {

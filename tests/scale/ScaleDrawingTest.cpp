@@ -284,6 +284,81 @@ TEST(PictureCommand, DefinitionServesOnePictureAndErrorsKeepIt) {
     EXPECT_EQ(dir.Entries(), 1u);
 }
 
+namespace {
+
+// One picture command of `s` saved as `name` in `dir`; gives the file.
+std::string Picture(PictureSession& s, FormFields f, TestDir& dir, const std::string& name) {
+    const PictureResult r = RunPictureCommand(s, f, [&](const TBitmap&) { return std::optional<std::string>(dir.Path(name)); });
+    EXPECT_EQ(r.outcome, PictureResult::Saved) << r.message;
+    return dir.Read(name);
+}
+
+PictureSession Session600() {
+    PictureSession s;
+    s.Params.Dpi = 600;
+    return s;
+}
+
+}  // namespace
+
+TEST(PictureCommand, HalfSmallDoublingCarriesOverAndMasterIsReadAfresh) {
+    TestDir dir;
+    PictureSession s = Session600();
+    FormFields half = WorkedFields();
+    half.cboxHalfSmall = true;
+    Picture(s, half, dir, "1.bmp");  // leaves SegmentCount 20, MasterEvery 10
+    // '1 5' is no integer: the doubled 20 stays and is doubled again, while
+    // the master interval is read afresh (5, doubled once to 10).
+    half.medtNumSegments = "1 5";
+    const std::string again = Picture(s, half, dir, "2.bmp");
+    EXPECT_EQ(s.Params.SegmentCount, 40);
+    EXPECT_EQ(s.Params.MasterEvery, 10);
+    PictureSession fresh = Session600();
+    FormFields twenty = WorkedFields();
+    twenty.medtNumSegments = "20";
+    twenty.cboxHalfSmall = true;
+    EXPECT_TRUE(Picture(fresh, twenty, dir, "3.bmp") == again);
+
+    // Without the option the next picture is the worked example's again:
+    // the count field is read, and MasterEvery is 5, not the doubled 10.
+    const std::string worked = Picture(s, WorkedFields(), dir, "4.bmp");
+    EXPECT_EQ(s.Params.MasterEvery, 5);
+    PictureSession plain = Session600();
+    EXPECT_TRUE(Picture(plain, WorkedFields(), dir, "5.bmp") == worked);
+}
+
+TEST(PictureCommand, CentralRadiusFixUpCarriesIntoAnEmptyField) {
+    TestDir dir;
+    PictureSession s = Session600();
+    FormFields f = WorkedFields();
+    f.medtRadius = "30";
+    f.medtCentralRadius = "30";  // 709 pixels, as large as the radius: 699
+    Picture(s, f, dir, "1.bmp");
+    EXPECT_EQ(s.Params.CentralRadius, 699);
+    f.medtRadius = "35";  // 827 pixels: the carried 699 needs no fix-up
+    f.medtCentralRadius = "";
+    Picture(s, f, dir, "2.bmp");
+    EXPECT_EQ(s.Params.CentralRadius, 699);
+}
+
+TEST(PictureCommand, FailingDefinitionLineKeepsItChosenAndAnEmptyListClearsIt) {
+    TestDir dir;
+    PictureSession s = Session600();
+    s.DefinitionList = {"M,45"};
+    s.DefinitionActive = true;
+    FormFields f = WorkedFields();
+    EXPECT_THROW(RunPictureCommand(s, f, [&](const TBitmap&) { return std::optional<std::string>(dir.Path("x.bmp")); }),
+                 EConvertError);
+    EXPECT_TRUE(s.DefinitionActive);
+    EXPECT_EQ(dir.Entries(), 0u);
+
+    // An empty list still serves one picture: no segments at all.
+    s.DefinitionList.clear();
+    const std::string empty = Picture(s, f, dir, "1.bmp");
+    EXPECT_FALSE(s.DefinitionActive);
+    EXPECT_FALSE(Picture(s, f, dir, "2.bmp") == empty);  // uniform segments again
+}
+
 TEST(FlipBitmap, ModesMirrorInPlace) {
     const auto picture = [] {
         auto b = std::make_unique<TBitmap>();

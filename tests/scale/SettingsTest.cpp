@@ -121,6 +121,16 @@ TEST(IniFile, WritesKeepEveryOtherLine) {
     }
 }
 
+TEST(IniFile, NewLinesTakeTheFilesFirstLineEnd) {
+    // A file edited on two systems: the first line end found is the file's.
+    TestDir dir;
+    dir.Write("e.ini", "[Dimensions]\nWidth=80\r\n[Scale]\r\nMirror=0\r\n");
+    IniFile ini(dir.Path("e.ini"));
+    ini.WriteText("Dimensions", "Height", "40");
+    ini.WriteText("Angles", "Left", "135");
+    EXPECT_EQ(dir.Read("e.ini"), "[Dimensions]\nWidth=80\r\nHeight=40\n[Scale]\r\nMirror=0\r\n[Angles]\nLeft=135\n");
+}
+
 TEST(Settings, SaveWritesEveryFieldAndKeepsDpi) {
     TestDir dir;
     const std::string path = dir.Path("s.ini");

@@ -5,23 +5,13 @@
 
 #include "FormFields.h"
 #include "ScaleParameters.h"
+#include "Settings.h"
 
+// The first-run values but for the pivot height and the radius.
 inline sp::FormFields WorkedFields() {
-    sp::FormFields f;
-    f.medtWidth = "80";
-    f.medtHeight = "40";
-    f.edtLAngle = "135";
-    f.edtRAngle = "45";
-    f.medtX = "40";
+    sp::FormFields f = sp::FirstRunFields();
     f.medtY = "5";
     f.medtRadius = "25";
-    f.medtCentralRadius = "3";
-    f.medtSegmentLength = "3";
-    f.medtSegmentWidth = "1";
-    f.medtArchLine = "2";
-    f.medtNumSegments = "10";
-    f.medtMasterSegment = "5";
-    f.medtFrameLine = "1";
     return f;
 }
 

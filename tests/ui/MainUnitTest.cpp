@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "UiApp.h"
+#include "FieldTable.h"
+#include "MaskEdit.h"
 
 using namespace sp;
 
@@ -33,6 +35,34 @@ TEST(MainForm, FirstStartShowsFirstRunValuesNotBuiltIns) {
     EXPECT_EQ(picture.initialDir.toStdString(), a.dir.Path("") + "/");
     EXPECT_EQ(open.fileName, "scale.txt");
     EXPECT_EQ(open.title, "Otvoriť definičný súbor:");
+}
+
+TEST(MainForm, EveryTableRowHasItsOwnControlOfItsKind) {
+    App a;
+    FormFields f;
+    int n = 0;
+    for (const FieldRow& row : FieldTable()) {
+        SCOPED_TRACE(row.control);
+        if (row.kind == FieldKind::Check) {
+            ASSERT_NE(a.form->findChild<QCheckBox*>(row.control), nullptr);
+            f.*row.flag = n++ % 2 == 0;
+        } else if (row.kind == FieldKind::Masked) {
+            const auto* m = a.form->findChild<TMaskEdit*>(row.control);
+            ASSERT_NE(m, nullptr);
+            EXPECT_EQ(m->Positions(), row.positions);
+            f.*row.text = std::to_string(++n);
+        } else {
+            const auto* e = a.form->findChild<QLineEdit*>(row.control);
+            ASSERT_NE(e, nullptr);
+            EXPECT_EQ(qobject_cast<const TMaskEdit*>(e), nullptr);
+            f.*row.text = "-" + std::to_string(++n);
+        }
+    }
+    // Distinct values come back from distinct controls.
+    a.form->SetFields(f);
+    EXPECT_EQ(a.form->Fields(), f);
+    a.form->SetFields(FirstRunFields());
+    EXPECT_EQ(a.form->Fields(), FirstRunFields());
 }
 
 TEST(MainForm, FailedFirstCreationKeepsBuiltInsAndDrawsAt600) {

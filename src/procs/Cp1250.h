@@ -1,0 +1,17 @@
+// The settings and definition files hold Windows-1250 bytes; inside the
+// program every text is UTF-8.
+#pragma once
+
+#include <string>
+
+namespace sp {
+
+// Maps every byte (the five unassigned ones to U+0081 etc. so that they
+// survive a round trip).
+std::string Cp1250ToUtf8(const std::string& bytes);
+
+// The inverse of Cp1250ToUtf8, writing "?" for a character with no
+// Windows-1250 form and for every malformed byte (as NextUtf8 reads them).
+std::string Utf8ToCp1250(const std::string& text);
+
+}  // namespace sp
