@@ -14,6 +14,7 @@
 #include "Procs.h"
 #include "SafeFile.h"
 #include "Settings.h"
+#include "Version.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ const char* const kUsageText =
     "  --print-parameters  print the scale parameters as Name=value lines\n"
     "  --output FILE       the picture file to write\n"
     "  --help              this text\n"
+    "  --version           print the program's version\n"
     "\n"
     "Exit status: 0 written, 1 an input test stopped the picture, 2 an error,\n"
     "64 a usage error. Nothing is written unless the status is 0.\n";
@@ -98,6 +100,9 @@ int main(int argc, char** argv) {
         };
         if (a == "--help" || a == "-h") {
             std::cout << kUsageText;
+            return kWritten;
+        } else if (a == "--version") {
+            std::cout << "scaleplate-render " << sp::kVersion << "\n";
             return kWritten;
         } else if (a == "--settings") {
             if (!value(settings)) return Usage("--settings needs a file name");
