@@ -1,6 +1,5 @@
 // scaleplate: the desktop program.
 #include <QApplication>
-#include <QIcon>
 #include <csignal>
 #include <cstring>
 #include <iostream>
@@ -8,6 +7,7 @@
 #include "DefinitionUnit.h"
 #include "Dialogs.h"
 #include "MainUnit.h"
+#include "ProgramIcon.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
 #include "Version.h"
@@ -23,9 +23,7 @@ int main(int argc, char** argv) {
     const std::string exePath = QCoreApplication::applicationFilePath().toStdString();
     QApplication::setApplicationName(QString::fromStdString(sp::ApplicationTitle(exePath)));
     QApplication::setApplicationVersion(sp::kVersion);
-    // The same drawing the desktop entry shows (compiled in from data/; read
-    // by Qt's SVG icon engine).
-    QApplication::setWindowIcon(QIcon(":/icons/sk.scaleplate.Scaleplate.svg"));
+    QApplication::setWindowIcon(sp::ProgramIcon());
 
     sp::Dialogs dialogs;
     sp::TMainForm MainForm(exePath, dialogs);
