@@ -15,6 +15,7 @@
 #include "Procs.h"
 #include "SafeFile.h"
 #include "Settings.h"
+#include "Version.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ struct Options {
     std::vector<std::string> sets;  // KEY=VALUE, in the order given
     bool printParameters = false;
     bool help = false;
+    bool version = false;
 };
 
 // The --set line of the usage text: the settings keys, wrapped as the rest
@@ -63,6 +65,7 @@ std::string UsageText() {
            "  --print-parameters  print the scale parameters as Name=value lines\n"
            "  --output FILE       the picture file to write\n"
            "  --help              this text\n"
+           "  --version           print the program's version\n"
            "\n"
            "Exit status: 0 written, 1 an input test stopped the picture, 2 an error,\n"
            "64 a usage error. Nothing is written unless the status is 0.\n";
@@ -81,6 +84,9 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
         const bool hasValue = i + 1 < argc;
         if (a == "--help" || a == "-h") {
             o.help = true;
+            return std::nullopt;
+        } else if (a == "--version") {
+            o.version = true;
             return std::nullopt;
         } else if (a == "--settings" || a == "--definition" || a == "--output") {
             if (!hasValue) return a + " needs a file name";
@@ -182,6 +188,10 @@ int main(int argc, char** argv) {
     if (auto problem = ParseArguments(argc, argv, o)) return Usage(*problem);
     if (o.help) {
         std::cout << UsageText();
+        return kWritten;
+    }
+    if (o.version) {
+        std::cout << "scaleplate-render " << sp::kVersion << "\n";
         return kWritten;
     }
     sp::PictureSession session;

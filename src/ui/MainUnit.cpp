@@ -16,6 +16,7 @@
 #include "MaskEdit.h"
 #include "SafeFile.h"
 #include "Settings.h"
+#include "SettingsLocation.h"
 
 namespace sp {
 
@@ -46,7 +47,7 @@ TMainForm::TMainForm(const std::string& exePath, Dialogs& dialogs, QWidget* pare
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
       exePath_(exePath),
-      settingsPath_(SettingsPath(exePath)),
+      settingsPath_(LocateSettings(exePath).file),
       title_(Q(ApplicationTitle(exePath))) {
     setObjectName("MainForm");
     setWindowTitle(title_);
@@ -119,7 +120,7 @@ void TMainForm::FormCreate() {
         LoadSettings(settingsPath_, f, Session.Params.Dpi);
         SetFields(f);
     }
-    const QString folder = Q(ProgramFolder(exePath_));
+    const QString folder = Q(DialogFolder(exePath_, settingsPath_));
     SavePictureDialog1.title = "Uložiť súbor:";
     SavePictureDialog1.defaultExt = "bmp";
     SavePictureDialog1.filter = "Bitmaps (*.bmp)|*.bmp";
