@@ -25,13 +25,6 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
-    return f;
-}
-
-}  // namespace
-
-namespace {
-
 // A control made by BuildMainLayout, found by its object name.
 template <class T>
 T* Control(const QWidget* form, const char* name) {

@@ -8,6 +8,7 @@
 #include "UiApp.h"
 #include "FieldTable.h"
 #include "MaskEdit.h"
+#include "Settings.h"
 
 using namespace sp;
 
