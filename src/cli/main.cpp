@@ -10,6 +10,7 @@
 
 #include "DefinitionFile.h"
 #include "IniFile.h"
+#include "OutputFormat.h"
 #include "PictureCommand.h"
 #include "Procs.h"
 #include "SafeFile.h"
@@ -21,10 +22,10 @@ constexpr int kWritten = 0, kMessage = 1, kError = 2, kUsage = 64;
 
 const char* const kUsageText =
     "Usage: scaleplate-render [--settings FILE] [--definition FILE] [--set KEY=VALUE]...\n"
-    "                         [--print-parameters] --output FILE\n"
+    "                         [--print-parameters] [--format bmp|svg|pdf] --output FILE\n"
     "\n"
     "Draws the scale the window's \"Uložiť obrázok\" would draw and writes it as a\n"
-    "24-bit BMP file.\n"
+    "24-bit BMP file, or as SVG or PDF at the plate's true size.\n"
     "\n"
     "  --settings FILE     take the fields from this settings file (every missing key\n"
     "                      takes its default); without it, the first-run values\n"
@@ -34,7 +35,9 @@ const char* const kUsageText =
     "                      ArchWidth, SegmentWidth, Master, Doubled, HalfSmall, Frame,\n"
     "                      Mirror) after the file; repeatable\n"
     "  --print-parameters  print the scale parameters as Name=value lines\n"
-    "  --output FILE       the picture file to write\n"
+    "  --output FILE       the picture file to write; its extension (.bmp, .svg,\n"
+    "                      .pdf, any case) picks the format, any other gives a BMP\n"
+    "  --format FORMAT     bmp, svg or pdf, whatever the extension\n"
     "  --help              this text\n"
     "\n"
     "Exit status: 0 written, 1 an input test stopped the picture, 2 an error,\n"
@@ -86,7 +89,7 @@ int main(int argc, char** argv) {
     // A file-size limit must end a write with "Stream write error", like a
     // full disk, not kill the program half way through a file.
     std::signal(SIGXFSZ, SIG_IGN);
-    std::optional<std::string> settings, definition, output;
+    std::optional<std::string> settings, definition, output, formatName;
     std::vector<std::string> sets;
     bool printParameters = false;
     for (int i = 1; i < argc; ++i) {
@@ -105,6 +108,8 @@ int main(int argc, char** argv) {
             if (!value(definition)) return Usage("--definition needs a file name");
         } else if (a == "--output") {
             if (!value(output)) return Usage("--output needs a file name");
+        } else if (a == "--format") {
+            if (!value(formatName)) return Usage("--format needs bmp, svg or pdf");
         } else if (a == "--set") {
             if (i + 1 >= argc) return Usage("--set needs KEY=VALUE");
             sets.emplace_back(argv[++i]);
@@ -115,6 +120,11 @@ int main(int argc, char** argv) {
         }
     }
     if (!output) return Usage("--output FILE is required");
+    const std::optional<sp::OutputFormat> chosen = formatName ? sp::ParseOutputFormat(*formatName) : std::nullopt;
+    if (formatName && !chosen) return Usage("unknown format '" + *formatName + "'");
+    const sp::OutputFormat format = chosen ? *chosen : sp::FormatOfFileName(*output);
+    if (!sp::CanWrite(format))
+        return Usage(std::string("this build cannot write ") + sp::FormatInfo(format).name + " files");
 
     sp::FormFields fields = sp::FirstRunFields();
     sp::PictureSession session;
@@ -136,7 +146,7 @@ int main(int argc, char** argv) {
             session.DefinitionActive = true;
         }
         const sp::PictureResult r =
-            sp::RunPictureCommand(session, fields, [&](const sp::TBitmap&) { return std::optional<std::string>(*output); });
+            sp::RunPictureCommand(session, fields, [&](const sp::TBitmap&) { return std::optional<sp::SaveTarget>({*output, format}); });
         if (r.outcome == sp::PictureResult::Message) {
             std::cerr << r.message << "\n";
             status = kMessage;
