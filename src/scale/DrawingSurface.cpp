@@ -1,24 +1,8 @@
 #include "DrawingSurface.h"
 
-#include <cmath>
-
-#include "Errors.h"
 #include "ScaleDrawing.h"
 
 namespace sp {
-
-double PlateMm(std::int32_t pixels, double pixelsPerMm) {
-    if (!(pixelsPerMm > 0)) return 0;
-    const double exact = pixels / pixelsPerMm;
-    const double whole = std::nearbyint(exact);
-    if (std::fabs(whole) < 2147483647.0) {
-        try {
-            if (LengthToPixels(static_cast<std::int32_t>(whole), pixelsPerMm) == pixels) return whole;
-        } catch (const ERangeError&) {
-        }
-    }
-    return exact;
-}
 
 // The order of the older program: format, then height, then width.
 void RasterSurface::Create(std::int32_t width, std::int32_t height) {
