@@ -181,3 +181,15 @@ TEST(OutputFormats, EveryFormatWholeOrNotAtAll) {
         std::filesystem::remove(dir.Path(name));
     }
 }
+
+TEST(SvgFile, PlateSizeInTheFieldsMillimetresAtAnyDpi) {
+    FormFields f = WorkedFields();
+    ScaleParameters p = Fresh(300);
+    ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
+    const std::string svg = SvgDocument(RecordScale(p, f, {}, false));
+    EXPECT_NE(svg.find("width=\"80mm\" height=\"40mm\" viewBox=\"0 0 945 472\""), std::string::npos) << svg;
+    // A picture size no whole number of millimetres gives (a width kept
+    // from an earlier command): the exact size, not a rounded one.
+    EXPECT_DOUBLE_EQ(PlateMm(1000, PixelsPerMmOf(600)), 1000 / PixelsPerMmOf(600));
+    EXPECT_EQ(PlateMm(1890, PixelsPerMmOf(600)), 80.0);
+}
