@@ -11,6 +11,7 @@
 #include "Errors.h"
 #include "FieldTable.h"
 #include "IniFile.h"
+#include "OutputFormat.h"
 #include "PictureCommand.h"
 #include "Procs.h"
 #include "SafeFile.h"
@@ -23,7 +24,7 @@ constexpr int kWritten = 0, kMessage = 1, kError = 2, kUsage = 64;
 
 // What the command line asks for.
 struct Options {
-    std::optional<std::string> settings, definition, output;
+    std::optional<std::string> settings, definition, output, format;
     std::vector<std::string> sets;  // KEY=VALUE, in the order given
     bool printParameters = false;
     bool help = false;
@@ -53,17 +54,20 @@ std::string SetOptionText() {
 
 std::string UsageText() {
     return "Usage: scaleplate-render [--settings FILE] [--definition FILE] [--set KEY=VALUE]...\n"
-           "                         [--print-parameters] --output FILE\n"
+           "                         [--print-parameters] [--format bmp|png|svg|pdf] --output FILE\n"
            "\n"
            "Draws the scale the window's \"Uložiť obrázok\" would draw and writes it as a\n"
-           "24-bit BMP file.\n"
+           "24-bit BMP file, as PNG with its resolution, or as SVG or PDF at the plate's\n"
+           "true size.\n"
            "\n"
            "  --settings FILE     take the fields from this settings file (every missing key\n"
            "                      takes its default); without it, the first-run values\n"
            "  --definition FILE   draw the segments from this definition file\n" +
            SetOptionText() +
            "  --print-parameters  print the scale parameters as Name=value lines\n"
-           "  --output FILE       the picture file to write\n"
+           "  --output FILE       the picture file to write; its extension (.bmp, .png,\n"
+           "                      .svg, .pdf, any case) picks the format, any other gives a BMP\n"
+           "  --format FORMAT     bmp, png, svg or pdf, whatever the extension\n"
            "  --help              this text\n"
            "  --version           print the program's version\n"
            "\n"
@@ -91,6 +95,9 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
         } else if (a == "--settings" || a == "--definition" || a == "--output") {
             if (!hasValue) return a + " needs a file name";
             (a == "--settings" ? o.settings : a == "--definition" ? o.definition : o.output) = argv[++i];
+        } else if (a == "--format") {
+            if (!hasValue) return "--format needs bmp, png, svg or pdf";
+            o.format = argv[++i];
         } else if (a == "--set") {
             if (!hasValue) return "--set needs KEY=VALUE";
             o.sets.emplace_back(argv[++i]);
@@ -101,6 +108,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
         }
     }
     if (!o.output) return "--output FILE is required";
+    if (o.format && !sp::ParseOutputFormat(*o.format)) return "unknown format '" + *o.format + "'";
     return std::nullopt;
 }
 
@@ -141,6 +149,11 @@ std::optional<std::string> LoadFields(const Options& o, sp::FormFields& fields, 
     return std::nullopt;
 }
 
+// The file to write and its format: --format, else the name's extension.
+sp::SaveTarget Target(const Options& o) {
+    return {*o.output, o.format ? *sp::ParseOutputFormat(*o.format) : sp::FormatOfFileName(*o.output)};
+}
+
 // How a run ends: its exit status, and whether the parameters it reached
 // are worth printing (not when it stopped before the picture command).
 struct Ending {
@@ -161,7 +174,7 @@ Ending Run(const Options& o, sp::PictureSession& session) {
         session.DefinitionActive = true;
     }
     const sp::PictureResult r =
-        sp::RunPictureCommand(session, fields, [&](const sp::TBitmap&) { return std::optional<std::string>(*o.output); });
+        sp::RunPictureCommand(session, fields, [&]() { return std::optional<sp::SaveTarget>(Target(o)); });
     if (r.outcome != sp::PictureResult::Message) return {kWritten};
     std::cerr << r.message << "\n";
     return {kMessage};

@@ -1,5 +1,9 @@
 #include "PictureCommand.h"
 
+#include <new>
+
+#include "Errors.h"
+#include "DrawingSurface.h"
 #include "ScaleDrawing.h"
 
 namespace sp {
@@ -10,12 +14,31 @@ PictureResult RunPictureCommand(PictureSession& s, FormFields& fields, const Ask
         result.message = *message;
         return result;
     }
-    std::unique_ptr<TBitmap> picture = DrawScale(s.Params, fields, s.DefinitionList, s.DefinitionActive);
-    const std::optional<std::string> name = askFileName(*picture);
-    if (name) {
-        picture->SaveToFile(*name);
+    const ScaleParameters before = s.Params;
+    RasterSurface surface(/*deferMirror=*/true);
+    DrawScale(surface, s.Params, fields, s.DefinitionList, s.DefinitionActive);
+    std::unique_ptr<TBitmap> picture = surface.TakePicture();
+    const std::optional<SaveTarget> target = askFileName();
+    if (target) {
+        if (FormatInfo(target->format).source == PictureSource::Raster) {
+            WritePictureFile(target->format, picture.get(), nullptr, target->fileName,
+                             {surface.MirrorPending(), s.Params.Dpi});
+        } else {
+            // The same sequence from the same start on the recorder: the
+            // raster drawing has passed, so it raises nothing new, and the
+            // parameters end as the raster drawing left them.
+            picture.reset();
+            ScaleParameters again = before;
+            DisplayList list;
+            try {
+                list = RecordScale(again, fields, s.DefinitionList, s.DefinitionActive);
+            } catch (const std::bad_alloc&) {
+                throw EOutOfResources();
+            }
+            WritePictureFile(target->format, nullptr, &list, target->fileName);
+        }
         result.outcome = PictureResult::Saved;
-        result.fileName = *name;
+        result.fileName = target->fileName;
     } else {
         result.outcome = PictureResult::Cancelled;
     }

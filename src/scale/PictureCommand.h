@@ -9,6 +9,7 @@
 
 #include "FormFields.h"
 #include "Graphics.h"
+#include "OutputFormat.h"
 #include "ScaleParameters.h"
 
 namespace sp {
@@ -26,12 +27,23 @@ struct PictureResult {
     std::string fileName;  // the file written, for Saved
 };
 
+// Where and as what the picture goes. A bare name gives the BMP whatever its
+// extension, as the window's "Bitmaps (*.bmp)" type always did; the window's
+// other types and scaleplate-render name the format.
+struct SaveTarget {
+    SaveTarget(std::string name, OutputFormat f = OutputFormat::Bmp) : fileName(std::move(name)), format(f) {}
+    std::string fileName;
+    OutputFormat format;
+};
+
 // Asked for the file name once the picture is drawn; nothing means the user
-// cancelled. The picture is passed for a preview.
-using AskFileName = std::function<std::optional<std::string>(const TBitmap&)>;
+// cancelled. Raster pictures are written mirrored on the way out when the
+// mirror option is on, so the picture itself is never handed out.
+using AskFileName = std::function<std::optional<SaveTarget>()>;
 
 // Reads the fields (repairing the angle texts in `fields`), draws, asks for
-// the file name, saves, and clears DefinitionActive after a confirmed or a
+// the file name, saves in the chosen format (a vector format from the drawing
+// calls, drawn again from the same start), and clears DefinitionActive after a confirmed or a
 // cancelled dialog. A failing input test gives Message and changes nothing
 // else. Errors (conversion, range, overflow, division, memory, file) are
 // thrown before DefinitionActive is touched, so the definition stays chosen.

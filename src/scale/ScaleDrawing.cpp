@@ -11,18 +11,15 @@ namespace {
 // pi rounded to the 64-bit mantissa of extended precision.
 constexpr long double Pi = 3.141592653589793238462643383279502884L;
 
-void MoveTo(TCanvas& c, TPoint pt) { c.MoveToEx(pt.x, pt.y); }
-void LineTo(TCanvas& c, TPoint pt) { c.LineTo(pt.x, pt.y); }
-
 // A chain of one-degree chords from RightAngle to LeftAngle at radius r.
 // The loop counts in 64 bits, so a range of any size ends after exactly
 // LeftAngle - RightAngle + 1 steps.
-void DrawArc(TCanvas& c, const ScaleParameters& p, std::int32_t r) {
-    MoveTo(c, ScalePoint(p, p.RightAngle, r));
-    for (std::int64_t a = p.RightAngle; a <= p.LeftAngle; ++a) LineTo(c, ScalePoint(p, static_cast<long double>(a), r));
+void DrawArc(DrawingSurface& c, const ScaleParameters& p, std::int32_t r) {
+    c.MoveTo(ScalePoint(p, p.RightAngle, r));
+    for (std::int64_t a = p.RightAngle; a <= p.LeftAngle; ++a) c.LineTo(ScalePoint(p, static_cast<long double>(a), r));
 }
 
-void DrawUniformSegments(TCanvas& c, ScaleParameters& p, bool halfSmall) {
+void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) {
     if (halfSmall) {
         p.SegmentCount = CheckedDouble(p.SegmentCount);
         p.MasterEvery = CheckedDouble(p.MasterEvery);
@@ -36,10 +33,10 @@ void DrawUniformSegments(TCanvas& c, ScaleParameters& p, bool halfSmall) {
         const bool master = i == 0 || i == p.SegmentCount || rem == 0;
         std::int32_t length;
         if (master) {
-            c.Pen.SetWidth(CheckedDouble(p.SegmentWidth));
+            c.SetPenWidth(CheckedDouble(p.SegmentWidth));
             length = CheckedDouble(p.SegmentLength);
         } else {
-            c.Pen.SetWidth(p.SegmentWidth);
+            c.SetPenWidth(p.SegmentWidth);
             length = p.SegmentLength;
         }
         const double currentAngle = static_cast<double>(i * static_cast<long double>(angleStep) + p.RightAngle);
@@ -47,8 +44,8 @@ void DrawUniformSegments(TCanvas& c, ScaleParameters& p, bool halfSmall) {
         TPoint outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length));
         if (halfSmall && i % 2 == 1 && i != p.SegmentCount)
             outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, p.SegmentLength / 2));
-        MoveTo(c, inner);
-        LineTo(c, outer);
+        c.MoveTo(inner);
+        c.LineTo(outer);
     }
 }
 
@@ -76,7 +73,7 @@ void FlipBitmap(TBitmap& bitmap, int mode) {
     c.CopyRect(dest, c, source);
 }
 
-void DrawDefinitionSegments(TCanvas& c, const ScaleParameters& p, const std::vector<std::string>& definition) {
+void DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p, const std::vector<std::string>& definition) {
     FieldArray fields;
     std::int32_t length = 0;  // before the first M, N or S line: a segment of length 0
     for (const std::string& line : definition) {
@@ -84,72 +81,80 @@ void DrawDefinitionSegments(TCanvas& c, const ScaleParameters& p, const std::vec
         SplitFields(UpperAscii(line), ',', fields);
         switch (fields[2].empty() ? '\0' : fields[2][0]) {
             case 'M':
-                c.Pen.SetWidth(CheckedDouble(p.SegmentWidth));
+                c.SetPenWidth(CheckedDouble(p.SegmentWidth));
                 length = CheckedDouble(p.SegmentLength);
                 break;
             case 'N':
-                c.Pen.SetWidth(p.SegmentWidth);
+                c.SetPenWidth(p.SegmentWidth);
                 length = p.SegmentLength;
                 break;
             case 'S':
-                c.Pen.SetWidth(p.SegmentWidth);
+                c.SetPenWidth(p.SegmentWidth);
                 length = p.SegmentLength / 2;
                 break;
             default:  // any other letter keeps the previous kind
                 break;
         }
         const double currentAngle = StrToInt(fields[1]);
-        MoveTo(c, ScalePoint(p, currentAngle, p.Radius));
-        LineTo(c, ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length)));
+        c.MoveTo(ScalePoint(p, currentAngle, p.Radius));
+        c.LineTo(ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length)));
     }
 }
 
-std::unique_ptr<TBitmap> DrawScale(ScaleParameters& p, const FormFields& f, const std::vector<std::string>& definition,
-                                   bool definitionActive, std::vector<CanvasCall>* log) {
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetHeight(p.Height);
-    bitmap->SetWidth(p.Width);
+void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
+               const std::vector<std::string>& definition, bool definitionActive) {
+    c.Create(p.Width, p.Height);
 
     p.MasterEvery = StrToInt(f.medtMasterSegment);
     if (p.MasterEvery == 0) p.MasterEvery = LengthToPixels(StrToInt(f.medtNumSegments), p.PixelsPerMm);
 
-    TCanvas& c = bitmap->Canvas();
-    c.Log = log;
-    c.Brush.Color = clBlack;
-    c.Pen.Color = clBlack;
-    c.Pen.SetWidth(1);
+    c.SetBrushColor(clBlack);
+    c.SetPenColor(clBlack);
+    c.SetPenWidth(1);
 
     const std::int32_t pivotY = CheckedSub(p.Height, p.CenterY);
-    c.Ellipse(CheckedSub(p.CenterX, p.CentralRadius), CheckedSub(pivotY, p.CentralRadius),
-              CheckedAdd(p.CenterX, p.CentralRadius), CheckedAdd(pivotY, p.CentralRadius));
+    c.Ellipse({CheckedSub(p.CenterX, p.CentralRadius), CheckedSub(pivotY, p.CentralRadius),
+               CheckedAdd(p.CenterX, p.CentralRadius), CheckedAdd(pivotY, p.CentralRadius)});
 
-    c.Pen.SetWidth(StrToInt(f.medtArchLine));
-    if (c.Pen.Width() > 0) DrawArc(c, p, p.Radius);
+    c.SetPenWidth(StrToInt(f.medtArchLine));
+    if (c.PenWidth() > 0) DrawArc(c, p, p.Radius);
     if (f.cboxDual) {
-        c.Pen.SetWidth(c.Pen.Width() / 2);
+        c.SetPenWidth(c.PenWidth() / 2);
         DrawArc(c, p, CheckedAdd(p.Radius, p.SegmentLength / 2));
     }
 
     // The segment length, not the width: the uniform mode replaces it before
     // every segment, a definition keeps it until its first M, N or S line.
-    c.Pen.SetWidth(p.SegmentLength);
+    c.SetPenWidth(p.SegmentLength);
     if (definitionActive)
         DrawDefinitionSegments(c, p, definition);
     else
         DrawUniformSegments(c, p, f.cboxHalfSmall);
 
     if (f.cboxFrame) {
-        c.Pen.SetWidth(StrToInt(f.medtFrameLine));
+        c.SetPenWidth(StrToInt(f.medtFrameLine));
         const std::int32_t right = CheckedSub(p.Width, 10), bottom = CheckedSub(p.Height, 10);
-        c.MoveToEx(10, 10);
-        c.LineTo(right, 10);
-        c.LineTo(right, bottom);
-        c.LineTo(10, bottom);
-        c.LineTo(10, 10);
+        c.MoveTo({10, 10});
+        c.LineTo({right, 10});
+        c.LineTo({right, bottom});
+        c.LineTo({10, bottom});
+        c.LineTo({10, 10});
     }
-    if (f.cboxMirror) FlipBitmap(*bitmap, 1);
-    c.Log = nullptr;
-    return bitmap;
+    if (f.cboxMirror) c.MirrorLeftRight();
+}
+
+std::unique_ptr<TBitmap> DrawScale(ScaleParameters& p, const FormFields& f, const std::vector<std::string>& definition,
+                                   bool definitionActive) {
+    RasterSurface surface;
+    DrawScale(surface, p, f, definition, definitionActive);
+    return surface.TakePicture();
+}
+
+DisplayList RecordScale(ScaleParameters& p, const FormFields& f, const std::vector<std::string>& definition,
+                        bool definitionActive) {
+    RecordingSurface surface(p.Dpi, p.PixelsPerMm);
+    DrawScale(surface, p, f, definition, definitionActive);
+    return surface.TakeList();
 }
 
 }  // namespace sp

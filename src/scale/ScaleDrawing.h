@@ -1,5 +1,5 @@
 // The drawing of the scale: central circle, arc(s), segments (uniform or from
-// a definition), frame and mirror, on a TBitmap.
+// a definition), frame and mirror, on any DrawingSurface.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "DisplayList.h"
+#include "DrawingSurface.h"
 #include "FormFields.h"
 #include "Graphics.h"
 #include "ScaleParameters.h"
@@ -24,19 +26,26 @@ TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r);
 // any other mode leaves it as it is.
 void FlipBitmap(TBitmap& bitmap, int mode);
 
-// Draws the segments of `definition` (lines such as "45,M") on `canvas`,
+// Draws the segments of `definition` (lines such as "45,M") on `surface`,
 // whose pen is as the drawing left it. Throws EConvertError for a line
 // whose angle is no integer and ERangeError for a field beyond the 64th.
-void DrawDefinitionSegments(TCanvas& canvas, const ScaleParameters& p, const std::vector<std::string>& definition);
+void DrawDefinitionSegments(DrawingSurface& surface, const ScaleParameters& p, const std::vector<std::string>& definition);
 
-// Creates the picture and draws everything up to and including the mirror,
-// after ReadScaleParameters said yes. Fills MasterEvery and, with the
-// half-small option, doubles SegmentCount and MasterEvery in `p`. When
-// `definitionActive` the segments come from `definition`. Errors propagate
-// (conversion, range, overflow, division, out of resources); `log`, when
-// given, records every drawing call.
+// The drawing sequence: creates the picture on `surface` and draws
+// everything up to and including the mirror, after ReadScaleParameters said
+// yes. Fills MasterEvery and, with the half-small option, doubles
+// SegmentCount and MasterEvery in `p`. When `definitionActive` the segments
+// come from `definition`. Errors propagate (conversion, range, overflow,
+// division, out of resources) at the same call whatever the surface.
+void DrawScale(DrawingSurface& surface, ScaleParameters& p, const FormFields& fields,
+               const std::vector<std::string>& definition, bool definitionActive);
+
+// The sequence on the raster surface: the exact picture.
 std::unique_ptr<TBitmap> DrawScale(ScaleParameters& p, const FormFields& fields,
-                                   const std::vector<std::string>& definition, bool definitionActive,
-                                   std::vector<CanvasCall>* log = nullptr);
+                                   const std::vector<std::string>& definition, bool definitionActive);
+
+// The sequence on the recorder: the calls as a display list.
+DisplayList RecordScale(ScaleParameters& p, const FormFields& fields, const std::vector<std::string>& definition,
+                        bool definitionActive);
 
 }  // namespace sp

@@ -165,7 +165,7 @@ void TMainForm::btnSaveClick() {
         if (edtRAngle->text() != Q(f.edtRAngle)) edtRAngle->setText(Q(f.edtRAngle));
     };
     try {
-        const PictureResult r = RunPictureCommand(Session, f, [&](const TBitmap&) -> std::optional<std::string> {
+        const PictureResult r = RunPictureCommand(Session, f, [&]() -> std::optional<std::string> {
             showAngles();
             if (auto name = dialogs_.RunFileDialog(this, SavePictureDialog1)) return S(*name);
             return std::nullopt;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <variant>
 
 #include "Errors.h"
 #include "PictureCommand.h"
@@ -12,17 +13,45 @@ using namespace sp;
 
 namespace {
 
+// One recorded call, flattened: the point (a, b) or the box (a, b, c, d).
+struct Call {
+    enum Op { MoveTo, LineTo, Ellipse } op;
+    std::int32_t a = 0, b = 0, c = 0, d = 0;
+    std::int32_t penWidth = 0;
+    friend bool operator==(const Call&, const Call&) = default;
+};
+
+std::vector<Call> Calls(const DisplayList& list) {
+    std::vector<Call> calls;
+    for (const DisplayItem& item : list.Items) {
+        if (auto m = std::get_if<DisplayMove>(&item))
+            calls.push_back({Call::MoveTo, m->to.x, m->to.y, 0, 0, m->penWidth});
+        else if (auto l = std::get_if<DisplayLine>(&item))
+            calls.push_back({Call::LineTo, l->to.x, l->to.y, 0, 0, l->penWidth});
+        else if (auto e = std::get_if<DisplayEllipse>(&item))
+            calls.push_back({Call::Ellipse, e->box.Left, e->box.Top, e->box.Right, e->box.Bottom, e->penWidth});
+    }
+    return calls;
+}
+
 struct Drawn {
     ScaleParameters p;
     std::unique_ptr<TBitmap> bitmap;
-    std::vector<CanvasCall> log;
+    DisplayList list;
+    std::vector<Call> log;
 };
 
+// Draws on the raster and on the recorder from the same start; both must
+// leave the parameters alike.
 Drawn Draw(FormFields f, const std::vector<std::string>& definition = {}, bool active = false) {
     Drawn d;
     d.p = Fresh();
     EXPECT_EQ(ReadScaleParameters(d.p, f), std::nullopt);
-    d.bitmap = DrawScale(d.p, f, definition, active, &d.log);
+    ScaleParameters recorded = d.p;
+    d.bitmap = DrawScale(d.p, f, definition, active);
+    d.list = RecordScale(recorded, f, definition, active);
+    EXPECT_EQ(recorded, d.p);
+    d.log = Calls(d.list);
     return d;
 }
 
@@ -34,10 +63,10 @@ struct Seg {
     friend bool operator==(const Seg&, const Seg&) = default;
 };
 
-std::vector<Seg> Segments(const std::vector<CanvasCall>& log, std::size_t firstCall) {
+std::vector<Seg> Segments(const std::vector<Call>& log, std::size_t firstCall) {
     std::vector<Seg> s;
     for (std::size_t i = firstCall; i + 1 < log.size(); ++i)
-        if (log[i].op == CanvasCall::MoveTo && log[i + 1].op == CanvasCall::LineTo)
+        if (log[i].op == Call::MoveTo && log[i + 1].op == Call::LineTo)
             s.push_back({{log[i].a, log[i].b}, {log[i + 1].a, log[i + 1].b}, log[i + 1].penWidth});
     return s;
 }
@@ -69,11 +98,11 @@ TEST(ScaleDrawing, WorkedExampleCallsAndPixels) {
     EXPECT_EQ(d.bitmap->Width(), 1890);
     EXPECT_EQ(d.bitmap->Height(), 945);
     ASSERT_GE(d.log.size(), 94u);
-    EXPECT_EQ(d.log[0], (CanvasCall{CanvasCall::Ellipse, 874, 756, 1016, 898, 1}));
-    EXPECT_EQ(d.log[1], (CanvasCall{CanvasCall::MoveTo, 1363, 409, 0, 0, 2}));
-    EXPECT_EQ(d.log[2], (CanvasCall{CanvasCall::LineTo, 1363, 409, 0, 0, 2}));
-    EXPECT_EQ(d.log[2 + 45], (CanvasCall{CanvasCall::LineTo, 945, 236, 0, 0, 2}));
-    EXPECT_EQ(d.log[2 + 90], (CanvasCall{CanvasCall::LineTo, 527, 409, 0, 0, 2}));
+    EXPECT_EQ(d.log[0], (Call{Call::Ellipse, 874, 756, 1016, 898, 1}));
+    EXPECT_EQ(d.log[1], (Call{Call::MoveTo, 1363, 409, 0, 0, 2}));
+    EXPECT_EQ(d.log[2], (Call{Call::LineTo, 1363, 409, 0, 0, 2}));
+    EXPECT_EQ(d.log[2 + 45], (Call{Call::LineTo, 945, 236, 0, 0, 2}));
+    EXPECT_EQ(d.log[2 + 90], (Call{Call::LineTo, 527, 409, 0, 0, 2}));
     const auto segs = Segments(d.log, AfterArcs(1, 90));
     ASSERT_EQ(segs.size(), 11u);
     EXPECT_EQ(segs[0], (Seg{{1363, 409}, {1463, 309}, 2}));
@@ -111,14 +140,14 @@ TEST(ScaleDrawing, DoubledArcWithHalvedPen) {
     Drawn d = Draw(f);
     // Second chain starts after the first arc's MoveTo and 91 LineTo.
     const std::size_t second = 1 + 92;
-    EXPECT_EQ(d.log[second], (CanvasCall{CanvasCall::MoveTo, 1388, 384, 0, 0, 1}));
-    EXPECT_EQ(d.log[second + 1 + 45], (CanvasCall{CanvasCall::LineTo, 945, 201, 0, 0, 1}));
-    EXPECT_EQ(d.log[second + 1 + 90], (CanvasCall{CanvasCall::LineTo, 502, 384, 0, 0, 1}));
+    EXPECT_EQ(d.log[second], (Call{Call::MoveTo, 1388, 384, 0, 0, 1}));
+    EXPECT_EQ(d.log[second + 1 + 45], (Call{Call::LineTo, 945, 201, 0, 0, 1}));
+    EXPECT_EQ(d.log[second + 1 + 90], (Call{Call::LineTo, 502, 384, 0, 0, 1}));
     EXPECT_EQ(d.log[2].penWidth, 3);
 
     f.medtArchLine = "0";  // no arc, the doubled one with the thinnest pen
     Drawn z = Draw(f);
-    EXPECT_EQ(z.log[1], (CanvasCall{CanvasCall::MoveTo, 1388, 384, 0, 0, 0}));
+    EXPECT_EQ(z.log[1], (Call{Call::MoveTo, 1388, 384, 0, 0, 0}));
 }
 
 TEST(ScaleDrawing, FrameAndMirror) {
@@ -126,17 +155,18 @@ TEST(ScaleDrawing, FrameAndMirror) {
     f.cboxFrame = true;
     Drawn d = Draw(f);
     const std::size_t n = d.log.size();
-    EXPECT_EQ(d.log[n - 5], (CanvasCall{CanvasCall::MoveTo, 10, 10, 0, 0, 1}));
-    EXPECT_EQ(d.log[n - 4], (CanvasCall{CanvasCall::LineTo, 1880, 10, 0, 0, 1}));
-    EXPECT_EQ(d.log[n - 3], (CanvasCall{CanvasCall::LineTo, 1880, 935, 0, 0, 1}));
-    EXPECT_EQ(d.log[n - 2], (CanvasCall{CanvasCall::LineTo, 10, 935, 0, 0, 1}));
-    EXPECT_EQ(d.log[n - 1], (CanvasCall{CanvasCall::LineTo, 10, 10, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 5], (Call{Call::MoveTo, 10, 10, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 4], (Call{Call::LineTo, 1880, 10, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 3], (Call{Call::LineTo, 1880, 935, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 2], (Call{Call::LineTo, 10, 935, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 1], (Call{Call::LineTo, 10, 10, 0, 0, 1}));
     EXPECT_EQ(d.bitmap->Pixel(10, 500), clBlack);
     EXPECT_EQ(d.bitmap->Pixel(1880, 935), clBlack);
 
     f.cboxMirror = true;
     Drawn m = Draw(f);
-    EXPECT_EQ(m.log.back().op, CanvasCall::CopyRect);
+    EXPECT_TRUE(m.list.Mirrored);
+    EXPECT_FALSE(d.list.Mirrored);
     EXPECT_EQ(m.bitmap->Pixel(1879, 500), clBlack);
     EXPECT_EQ(m.bitmap->Pixel(10, 500), clWhite);
     for (int y = 0; y < 945; y += 7)
@@ -156,8 +186,9 @@ TEST(ScaleDrawing, SegmentCountLimitAndMasterFallback) {
         g.medtNumSegments = count;
         g.cboxHalfSmall = std::string(count) == "128";
         ASSERT_EQ(ReadScaleParameters(p, g), std::nullopt);
-        std::vector<CanvasCall> log;
-        EXPECT_THROW(DrawScale(p, g, {}, false, &log), ERangeError) << count;
+        ScaleParameters q = p;
+        EXPECT_THROW(DrawScale(p, g, {}, false), ERangeError) << count;
+        EXPECT_THROW(RecordScale(q, g, {}, false), ERangeError) << count;
     }
 
     FormFields m = WorkedFields();
@@ -257,28 +288,28 @@ TEST(PictureCommand, DefinitionServesOnePictureAndErrorsKeepIt) {
 
     // An input message and an error leave the definition chosen.
     f.medtRadius = "";
-    EXPECT_EQ(RunPictureCommand(s, f, [](const TBitmap&) { return std::optional<std::string>(); }).outcome,
+    EXPECT_EQ(RunPictureCommand(s, f, []() { return std::optional<std::string>(); }).outcome,
               PictureResult::Message);
     EXPECT_TRUE(s.DefinitionActive);
     f = WorkedFields();
     f.medtMasterSegment = "";
-    EXPECT_THROW(RunPictureCommand(s, f, [](const TBitmap&) { return std::optional<std::string>("x"); }), EConvertError);
+    EXPECT_THROW(RunPictureCommand(s, f, []() { return std::optional<std::string>("x"); }), EConvertError);
     EXPECT_TRUE(s.DefinitionActive);
     f = WorkedFields();
-    EXPECT_THROW(RunPictureCommand(s, f, [&](const TBitmap&) { return std::optional<std::string>(dir.Path("no/a.bmp")); }),
+    EXPECT_THROW(RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path("no/a.bmp")); }),
                  EFCreateError);
     EXPECT_TRUE(s.DefinitionActive);
 
     // Saved: the file holds the definition's two segments; the flag clears.
     const PictureResult r =
-        RunPictureCommand(s, f, [&](const TBitmap&) { return std::optional<std::string>(dir.Path("a.bmp")); });
+        RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path("a.bmp")); });
     EXPECT_EQ(r.outcome, PictureResult::Saved);
     EXPECT_FALSE(s.DefinitionActive);
     EXPECT_EQ(dir.Read("a.bmp").size(), 5360094u);
 
     // Cancelled: nothing written, the flag still clears.
     s.DefinitionActive = true;
-    EXPECT_EQ(RunPictureCommand(s, f, [](const TBitmap&) { return std::optional<std::string>(); }).outcome,
+    EXPECT_EQ(RunPictureCommand(s, f, []() { return std::optional<std::string>(); }).outcome,
               PictureResult::Cancelled);
     EXPECT_FALSE(s.DefinitionActive);
     EXPECT_EQ(dir.Entries(), 1u);
@@ -288,7 +319,7 @@ namespace {
 
 // One picture command of `s` saved as `name` in `dir`; gives the file.
 std::string Picture(PictureSession& s, FormFields f, TestDir& dir, const std::string& name) {
-    const PictureResult r = RunPictureCommand(s, f, [&](const TBitmap&) { return std::optional<std::string>(dir.Path(name)); });
+    const PictureResult r = RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path(name)); });
     EXPECT_EQ(r.outcome, PictureResult::Saved) << r.message;
     return dir.Read(name);
 }
@@ -347,7 +378,7 @@ TEST(PictureCommand, FailingDefinitionLineKeepsItChosenAndAnEmptyListClearsIt) {
     s.DefinitionList = {"M,45"};
     s.DefinitionActive = true;
     FormFields f = WorkedFields();
-    EXPECT_THROW(RunPictureCommand(s, f, [&](const TBitmap&) { return std::optional<std::string>(dir.Path("x.bmp")); }),
+    EXPECT_THROW(RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path("x.bmp")); }),
                  EConvertError);
     EXPECT_TRUE(s.DefinitionActive);
     EXPECT_EQ(dir.Entries(), 0u);
