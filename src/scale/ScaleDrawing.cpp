@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "DefinitionAngle.h"
 #include "Procs.h"
 
 namespace sp {
@@ -99,7 +100,7 @@ void DrawDefinitionSegments(TCanvas& c, const ScaleParameters& p, const std::vec
             default:  // any other letter keeps the previous kind
                 break;
         }
-        const double currentAngle = StrToInt(fields[1]);
+        const double currentAngle = static_cast<double>(DefinitionAngle(fields[1]));
         MoveTo(c, ScalePoint(p, currentAngle, p.Radius));
         LineTo(c, ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length)));
     }
