@@ -151,8 +151,8 @@ std::vector<Tick> ChooseTicks(const MeterLaw& law, const TickSteps& steps, const
         if (s > 0) CheckCount(range, s);
     }
 
-    // Major ticks: numbered ones, and those too close to the end's number
-    // kept as unnumbered ticks of the middle size.
+    // Major ticks: numbered ones; of the chosen ones, those too close to the
+    // end's number are kept as unnumbered ticks of the middle size.
     std::vector<Tick> majors;
     if (!steps.numbered.empty()) {
         std::vector<long double> v = steps.numbered;
@@ -174,8 +174,9 @@ std::vector<Tick> ChooseTicks(const MeterLaw& law, const TickSteps& steps, const
             v = c.ChooseNumbered();
         }
         for (const long double x : v) majors.push_back({x, TickKind::Major, true});
-        for (std::size_t k = majors.size() - 1; k >= 2 && !c.NumbersFit(majors[k - 1].value, c.hi_); --k)
-            majors[k - 1] = {majors[k - 1].value, TickKind::Medium, false};
+        if (steps.major <= 0)  // a step the user gave is kept as given
+            for (std::size_t k = majors.size() - 1; k >= 2 && !c.NumbersFit(majors[k - 1].value, c.hi_); --k)
+                majors[k - 1] = {majors[k - 1].value, TickKind::Medium, false};
     }
 
     std::vector<Tick> ticks;
