@@ -42,10 +42,15 @@ public:
         return Arc(a, b) >= need;
     }
 
-    // The multiples of s strictly between a and b.
+    // The multiples of s strictly between a and b; stops after one more than
+    // a scale may hold (so values so large that a step no longer changes
+    // them cannot loop for ever).
     static std::vector<long double> Between(long double a, long double b, long double s) {
         std::vector<long double> v;
-        for (long double k = std::floor(a / s + kTolerance) + 1; k * s < b - s * kTolerance; ++k) v.push_back(k * s);
+        for (long double k = std::floor(a / s + kTolerance) + 1; k * s < b - s * kTolerance; ++k) {
+            if (v.size() > kMaxTicks || (!v.empty() && k * s <= v.back())) break;
+            v.push_back(k * s);
+        }
         return v;
     }
 
@@ -59,7 +64,7 @@ public:
             long double next = hi_;
             if (last > 0) {
                 const long double n = NextMultiple(v.back(), last);
-                if (n < hi_ - last * kTolerance && NumbersFit(v.back(), n)) {
+                if (n > v.back() && n < hi_ - last * kTolerance && NumbersFit(v.back(), n)) {
                     v.push_back(n);
                     continue;
                 }
@@ -73,6 +78,7 @@ public:
                     break;
                 }
             }
+            if (!(next > v.back()) || v.size() > kMaxTicks) next = hi_;
             v.push_back(next);
         }
         return v;

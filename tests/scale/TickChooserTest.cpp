@@ -166,3 +166,14 @@ TEST(TickChooser, GeneratedDefinitionDraws) {
     EXPECT_EQ(lines.front().substr(0, 10), "135.0000,M");
     EXPECT_EQ(lines.back().substr(0, 9), "45.0000,M");
 }
+
+TEST(TickChooser, HugeValuesEndInsteadOfLooping) {
+    // A range of ten units of precision at 1e25: the steps are far below the values'
+    // precision; the scale must still end, at its two values.
+    const ScaleSpec s = Spec("law = linear\nfrom = 10000000000000000000000000\nto = 10000000000000000010000000\n");
+    ASSERT_GT(s.law.to, s.law.from);
+    const auto t = GenerateTicks(s);
+    EXPECT_EQ(t.front().value, s.law.from);
+    EXPECT_EQ(t.back().value, s.law.to);
+    EXPECT_LE(t.size(), kMaxTicks);
+}
