@@ -43,6 +43,7 @@ std::vector<std::string> DefinitionLines(const std::vector<DefinitionRow>& rows)
         if (letter != 'M' && letter != 'N' && letter != 'S') continue;
         if (!IsIntegerStr(row.angle)) continue;
         std::string line = row.angle + "," + letter;
+        if (!row.label.empty()) line += "," + row.label;
         const auto at = std::lower_bound(lines.begin(), lines.end(), line, [](const std::string& x, const std::string& y) {
             return CompareDefinitionLines(x, y) < 0;
         });
@@ -52,9 +53,21 @@ std::vector<std::string> DefinitionLines(const std::vector<DefinitionRow>& rows)
     return lines;
 }
 
+std::string DefinitionLabel(const std::string& line) {
+    const std::size_t first = line.find(',');
+    if (first == std::string::npos) return {};
+    const std::size_t second = line.find(',', first + 1);
+    if (second == std::string::npos) return {};
+    return Trim(line.substr(second + 1));
+}
+
 void WriteDefinition(const std::vector<DefinitionRow>& rows, const std::string& fileName) {
+    WriteDefinitionLines(DefinitionLines(rows), fileName);
+}
+
+void WriteDefinitionLines(const std::vector<std::string>& lines, const std::string& fileName) {
     std::string text;
-    for (const std::string& line : DefinitionLines(rows)) text += line + "\r\n";
+    for (const std::string& line : lines) text += line + "\r\n";
     const std::string bytes = Utf8ToCp1250(text);
     WriteFileAtomically(fileName, {bytes});
 }

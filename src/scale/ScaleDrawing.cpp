@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "DefinitionAngle.h"
 #include "Procs.h"
 
 namespace sp {
@@ -95,7 +96,7 @@ void DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p, const s
             default:  // any other letter keeps the previous kind
                 break;
         }
-        const double currentAngle = StrToInt(fields[1]);
+        const double currentAngle = static_cast<double>(DefinitionAngle(fields[1]));
         c.MoveTo(ScalePoint(p, currentAngle, p.Radius));
         c.LineTo(ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length)));
     }

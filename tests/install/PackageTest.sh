@@ -22,7 +22,7 @@ deb=$tmp/pkg/scaleplate_${version}_amd64.deb
 [ -f "$deb" ] || fail "no $deb (have: $(ls "$tmp/pkg"))"
 
 dpkg-deb -c "$deb" | awk '{print $6}' > "$tmp/files"
-for f in usr/bin/scaleplate usr/bin/scaleplate-render \
+for f in usr/bin/scaleplate usr/bin/scaleplate-render usr/bin/scaleplate-define usr/share/man/man1/scaleplate-define.1.gz \
          usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/$id.svg \
          usr/share/man/man1/scaleplate.1.gz usr/share/man/man1/scaleplate-render.1.gz; do
@@ -59,6 +59,7 @@ done
 # --- the unpacked programs ---------------------------------------------------
 [ "$("$root/usr/bin/scaleplate-render" --version)" = "scaleplate-render $version" ] || fail "render --version"
 [ "$("$root/usr/bin/scaleplate" --version)" = "scaleplate $version" ] || fail "scaleplate --version"
+[ "$("$root/usr/bin/scaleplate-define" --version)" = "scaleplate-define $version" ] || fail "define --version"
 "$root/usr/bin/scaleplate-render" --set Frame=1 --output "$tmp/unpacked.bmp"
 "$built_render" --set Frame=1 --output "$tmp/built.bmp"
 cmp "$tmp/unpacked.bmp" "$tmp/built.bmp" || fail "the unpacked renderer draws another picture"

@@ -98,3 +98,36 @@ TEST(DefinitionFile, FailuresKeepWhatWasThere) {
         EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + dir.Path("no/such.txt") + "\". No such file or directory");
     }
 }
+
+TEST(DefinitionLabels, WrittenOnlyWhenNotEmpty) {
+    TestDir dir;
+    WriteDefinition({{"90", "M", "0,5"}, {"45", "n", ""}, {"135", "S", " ende "}}, dir.Path("l.txt"));
+    EXPECT_EQ(dir.Read("l.txt"), "135,S, ende \r\n45,N\r\n90,M,0,5\r\n");
+    // Same angle and kind with two labels: two lines; with the same label once.
+    WriteDefinition({{"90", "M", "a"}, {"90", "M", "b"}, {"90", "M", "a"}}, dir.Path("m.txt"));
+    EXPECT_EQ(dir.Read("m.txt"), "90,M,a\r\n90,M,b\r\n");
+    WriteDefinition({{"90", "M", "Ohm \xC3\xB4"}}, dir.Path("c.txt"));
+    EXPECT_EQ(dir.Read("c.txt"), "90,M,Ohm \xF4\r\n");  // Windows-1250 like the rest
+}
+
+TEST(DefinitionLabels, RestOfTheLineAfterTheSecondComma) {
+    EXPECT_EQ(DefinitionLabel("90,M,0,5"), "0,5");
+    EXPECT_EQ(DefinitionLabel("45 , N ,  10 V  "), "10 V");
+    EXPECT_EQ(DefinitionLabel("45,M,"), "");
+    EXPECT_EQ(DefinitionLabel("45,M"), "");
+    EXPECT_EQ(DefinitionLabel("45"), "");
+    EXPECT_EQ(DefinitionLabel(",,x"), "x");
+    EXPECT_EQ(DefinitionLabel("-3.5,S,-20,,"), "-20,,");
+}
+
+TEST(DefinitionLabels, LinesWrittenInTheGivenOrder) {
+    TestDir dir;
+    WriteDefinitionLines({"135.0000,M,0", "90.0000,N", "45.0000,M,10"}, dir.Path("g.txt"));
+    EXPECT_EQ(dir.Read("g.txt"), "135.0000,M,0\r\n90.0000,N\r\n45.0000,M,10\r\n");
+    std::vector<std::string> back;
+    ReadDefinition(dir.Path("g.txt"), back);
+    EXPECT_EQ(back, (std::vector<std::string>{"135.0000,M,0", "90.0000,N", "45.0000,M,10"}));
+    WriteDefinitionLines({}, dir.Path("g.txt"));
+    EXPECT_EQ(dir.Read("g.txt"), "");
+    EXPECT_THROW(WriteDefinitionLines({"1,M"}, dir.Path("no/such.txt")), EFCreateError);
+}

@@ -1,0 +1,142 @@
+// scaleplate-define: makes a definition file from a scale described in
+// values (the meter's law, its end values and steps), for the window's
+// "Definícia" and scaleplate-render --definition.
+#include <csignal>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "Cp1250.h"
+#include "DefinitionFile.h"
+#include "DefinitionGenerator.h"
+#include "Procs.h"
+#include "SafeFile.h"
+#include "ScaleInputError.h"
+#include "Settings.h"
+#include "Version.h"
+
+namespace {
+
+constexpr int kWritten = 0, kMessage = 1, kError = 2, kUsage = 64;
+
+const char* const kUsageText =
+    "Usage: scaleplate-define --law LAW --from A --to B [--exponent P] [--center RH]\n"
+    "                         [--points V:ANGLE,V:ANGLE,...] [--left DEG] [--right DEG]\n"
+    "                         [--settings FILE] [--radius MM] [--major STEP] [--medium STEP]\n"
+    "                         [--minor STEP] [--labels V,V,...] [--decimal comma|point]\n"
+    "                         [--output FILE]\n"
+    "\n"
+    "Writes a definition file (one tick per line: angle,kind,number) for a scale\n"
+    "described in values. Deflection 0 lies at the left angle, full deflection at\n"
+    "the right angle.\n"
+    "\n"
+    "  --law LAW        linear, power, log, db, ohm-series, ohm-shunt or points\n"
+    "  --from A         the value at the low end of the scale\n"
+    "  --to B           the value at the other end (db: the full-scale value)\n"
+    "  --exponent P     power: deflection = (v^P - A^P) / (B^P - A^P)\n"
+    "  --center RH      ohm-series: deflection = RH / (RH + R); ohm-shunt: R / (R + RH)\n"
+    "  --points LIST    points: at least 3 pairs VALUE:ANGLE measured on the movement,\n"
+    "                   strictly rising or falling; monotone cubic between them\n"
+    "  --left DEG       angle of deflection 0      --right DEG   of full deflection\n"
+    "  --settings FILE  take the angles and the radius from this settings file;\n"
+    "                   without it, the first-run values\n"
+    "  --radius MM      arc radius: ticks stay 0.8 mm apart, numbers 3.5 mm high fit\n"
+    "  --major STEP     step of the numbered ticks (else chosen on 1-2-5 steps)\n"
+    "  --medium STEP    step of the medium ticks   --minor STEP  of the minor ticks\n"
+    "  --labels LIST    the numbered values, instead of a major step\n"
+    "  --decimal SIGN   comma (default) or point in the numbers\n"
+    "  --output FILE    the definition file to write; without it, standard output\n"
+    "  --help           this text\n"
+    "  --version        print the program's version\n"
+    "\n"
+    "Values take a decimal point or a decimal comma; to use decimal commas in a\n"
+    "list, separate its items by \";\". Exit status: 0 written, 1 the scale was\n"
+    "refused (the reason on standard error), 2 an error, 64 a usage error.\n"
+    "Nothing is written unless the status is 0.\n";
+
+int Usage(const std::string& problem) {
+    std::cerr << "scaleplate-define: " << problem << "\n\n" << kUsageText;
+    return kUsage;
+}
+
+const char* const kValueOptions[] = {"law",  "from",  "to",    "exponent", "center", "points", "left",
+                                     "right", "radius", "major", "medium", "minor", "labels", "decimal"};
+
+bool IsValueOption(const std::string& name) {
+    for (const char* o : kValueOptions)
+        if (name == o) return true;
+    return false;
+}
+
+// The angles and the radius of the settings file, or of a first run.
+void TakeSettings(const std::string* settings, sp::ScaleSpec& spec) {
+    sp::FormFields fields = sp::FirstRunFields();
+    if (settings) {
+        std::int32_t dpi = 600;
+        sp::ReadWholeFile(*settings);  // an unreadable file is an error, not the defaults
+        sp::LoadSettings(sp::FullPath(*settings), fields, dpi);
+    }
+    sp::SetSpecValue(spec, "left", fields.edtLAngle);
+    sp::SetSpecValue(spec, "right", fields.edtRAngle);
+    sp::SetSpecValue(spec, "radius", fields.medtRadius);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::signal(SIGXFSZ, SIG_IGN);  // a size limit ends the write with an error
+    std::map<std::string, std::string> values;
+    std::string settings, output;
+    bool hasSettings = false, hasOutput = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::cout << kUsageText;
+            return kWritten;
+        }
+        if (a == "--version") {
+            std::cout << "scaleplate-define " << sp::kVersion << "\n";
+            return kWritten;
+        }
+        if (a.rfind("--", 0) != 0) return Usage("unknown argument '" + a + "'");
+        const std::string name = a.substr(2);
+        if (name != "settings" && name != "output" && !IsValueOption(name)) return Usage("unknown argument '" + a + "'");
+        if (i + 1 >= argc) return Usage(a + " needs a value");
+        const std::string v = argv[++i];
+        if (name == "settings") {
+            settings = v;
+            hasSettings = true;
+        } else if (name == "output") {
+            output = v;
+            hasOutput = true;
+        } else {
+            values[name] = v;
+        }
+    }
+    for (const char* needed : {"law", "from", "to"})
+        if (!values.count(needed)) return Usage(std::string("--") + needed + " is required");
+
+    try {
+        sp::ScaleSpec spec;
+        TakeSettings(hasSettings ? &settings : nullptr, spec);
+        for (const auto& [key, value] : values) sp::SetSpecValue(spec, key, value);
+        const std::vector<std::string> lines = sp::GenerateDefinition(spec);
+        if (hasOutput) {
+            sp::WriteDefinitionLines(lines, output);
+        } else {
+            std::string text;
+            for (const std::string& line : lines) text += line + "\r\n";
+            std::cout << sp::Utf8ToCp1250(text) << std::flush;
+        }
+    } catch (const sp::EScaleInput& e) {
+        std::cerr << e.what() << "\n";
+        return kMessage;
+    } catch (const sp::EError& e) {
+        std::cerr << sp::ErrorBoxText(e.what()) << "\n";
+        return kError;
+    } catch (const std::bad_alloc&) {
+        std::cerr << sp::ErrorBoxText(sp::EOutOfResources().what()) << "\n";
+        return kError;
+    }
+    return kWritten;
+}

@@ -1,0 +1,178 @@
+// Ticks chosen for scales described in values: the ends, the steps, the
+// least distances, and the definitions that come out.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "DefinitionFile.h"
+#include "DefinitionGenerator.h"
+#include "ScaleDrawing.h"
+#include "ScaleInputError.h"
+#include "Worked.h"
+
+using namespace sp;
+
+namespace {
+
+ScaleSpec Spec(const std::string& text) {
+    ScaleSpec s;
+    ParseScaleSpec("left = 135\nright = 45\nradius = 30\n" + text, s);
+    return s;
+}
+
+std::vector<std::string> Numbers(const std::vector<GeneratedTick>& ticks) {
+    std::vector<std::string> n;
+    for (const GeneratedTick& t : ticks)
+        if (!t.label.empty()) n.push_back(t.label);
+    return n;
+}
+
+double ArcMm(const GeneratedTick& a, const GeneratedTick& b, long double radius) {
+    return static_cast<double>(std::fabs(a.angle - b.angle) * std::numbers::pi_v<long double> / 180 * radius);
+}
+
+// What every chosen scale must keep: the user's end values exactly, values
+// rising, numbered ticks major, neighbours at least 0.8 mm apart, at most 9
+// ticks between two major ones.
+void ExpectWellFormed(const std::vector<GeneratedTick>& t, long double from, long double to, long double radius) {
+    ASSERT_GE(t.size(), 2u);
+    EXPECT_EQ(t.front().value, from);
+    EXPECT_EQ(t.back().value, to);
+    EXPECT_EQ(t.front().kind, TickKind::Major);
+    EXPECT_EQ(t.back().kind, TickKind::Major);
+    int since = 0;
+    for (std::size_t k = 1; k < t.size(); ++k) {
+        EXPECT_GT(t[k].value, t[k - 1].value);
+        EXPECT_GE(ArcMm(t[k - 1], t[k], radius), 0.8) << static_cast<double>(t[k].value);
+        if (!t[k].label.empty()) {
+            EXPECT_EQ(t[k].kind, TickKind::Major);
+        }
+        since = t[k].kind == TickKind::Major ? 0 : since + 1;
+        EXPECT_LE(since, 9 + 1 + 9);  // a major kept without number may split an interval
+    }
+}
+
+std::string Refusal(const std::string& text) {
+    try {
+        GenerateTicks(Spec(text));
+    } catch (const EScaleInput& e) {
+        return e.what();
+    }
+    return "(accepted)";
+}
+
+}  // namespace
+
+TEST(TickChooser, VoltmeterZeroToTen) {
+    // 90 degrees at 30 mm: 4.71 mm per volt. Numbers "8" and "10" need
+    // (3.15 + 6.3) / 2 + 1.75 = 6.5 mm, so every second volt is numbered;
+    // minor ticks every 0.2 V (0.94 mm; 0.1 V would be 19 between numbers),
+    // medium ones on the odd volts.
+    const auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 10\n"));
+    ExpectWellFormed(t, 0, 10, 30);
+    EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "2", "4", "6", "8", "10"}));
+    ASSERT_EQ(t.size(), 51u);
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        EXPECT_NEAR(static_cast<double>(t[k].value), 0.2 * static_cast<double>(k), 1e-12);
+        const TickKind want = k % 10 == 0 ? TickKind::Major : k % 5 == 0 ? TickKind::Medium : TickKind::Minor;
+        EXPECT_EQ(t[k].kind, want) << k;
+    }
+    const auto lines = DefinitionLinesOf(t);
+    EXPECT_EQ(lines.front(), "135.0000,M,0");
+    EXPECT_EQ(lines[1], "133.2000,S");
+    EXPECT_EQ(lines[25], "90.0000,N");  // 5 V at 90 degrees
+    EXPECT_EQ(lines.back(), "45.0000,M,10");
+}
+
+TEST(TickChooser, EndsStayTheUsersValues) {
+    auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 260\nradius = 40\n"));
+    ExpectWellFormed(t, 0, 260, 40);
+    EXPECT_EQ(Numbers(t).back(), "260");
+    t = GenerateTicks(Spec("law = linear\nfrom = 0,3\nto = 9,7\n"));
+    ExpectWellFormed(t, 0.3L, 9.7L, 30);
+    EXPECT_EQ(Numbers(t).front(), "0,3");
+    EXPECT_EQ(Numbers(t).back(), "9,7");
+}
+
+TEST(TickChooser, LogarithmicScaleCrowdsTowardsTheTop) {
+    const auto t = GenerateTicks(Spec("law = log\nfrom = 1\nto = 100\nradius = 40\n"));
+    ExpectWellFormed(t, 1, 100, 40);
+    const auto n = Numbers(t);
+    EXPECT_EQ(n.front(), "1");
+    EXPECT_NE(std::find(n.begin(), n.end(), "10"), n.end());
+    for (const GeneratedTick& g : t)
+        if (g.label == "10") {
+            EXPECT_EQ(DefinitionLinesOf({g})[0], "90.0000,M,10");
+        }
+    // Steps grow along the scale: between 1 and 2 finer values than between 10 and 20.
+    long double lowGap = 100, highGap = 0;
+    for (std::size_t k = 1; k < t.size(); ++k) {
+        if (t[k].value <= 2) lowGap = std::min(lowGap, t[k].value - t[k - 1].value);
+        if (t[k].value > 10 && t[k].value <= 20) highGap = std::max(highGap, t[k].value - t[k - 1].value);
+    }
+    EXPECT_LT(lowGap * 5, highGap);
+}
+
+TEST(TickChooser, VuScaleWithItsNumbers) {
+    const auto t = GenerateTicks(Spec("law = db\nfrom = -20\nto = 3\nradius = 40\n"
+                                      "labels = -20, -10, -7, -5, -3, -2, -1, 0, +1, +2, +3\n"));
+    EXPECT_EQ(Numbers(t), (std::vector<std::string>{"-20", "-10", "-7", "-5", "-3", "-2", "-1", "0", "+1", "+2", "+3"}));
+    EXPECT_EQ(t.front().value, -20);
+    EXPECT_EQ(t.back().value, 3);
+    const auto lines = DefinitionLinesOf(t);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "71.2849,M,0"), lines.end());
+    EXPECT_EQ(lines.back(), "45.0000,M,+3");
+    const auto chosen = GenerateTicks(Spec("law = db\nfrom = -20\nto = 3\nradius = 40\n"));
+    ExpectWellFormed(chosen, -20, 3, 40);
+}
+
+TEST(TickChooser, UsersStepsAndTheLimit) {
+    const auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 10\nmajor = 5\nmedium = 1\nminor = 0,5\n"));
+    ASSERT_EQ(t.size(), 21u);
+    EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "5", "10"}));
+    EXPECT_EQ(t[1].kind, TickKind::Minor);
+    EXPECT_EQ(t[2].kind, TickKind::Medium);
+    const auto full = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 1999\nmajor = 100\nmedium = 10\nminor = 1\n"));
+    EXPECT_EQ(full.size(), 2000u);
+    const char* tooMany = "Stupnica by mala viac ako 2000 dielikov; zvoľte väčší krok.";
+    EXPECT_EQ(Refusal("law = linear\nfrom = 0\nto = 2000\nmajor = 100\nminor = 1\n"), tooMany);
+    EXPECT_EQ(Refusal("law = linear\nfrom = 0\nto = 10\nminor = 0,001\n"), tooMany);
+    EXPECT_EQ(Refusal("law = linear\nfrom = 0\nto = 10\nlabels = 0; 5; 10,5\n"), "Číslovaná hodnota 10,5 leží mimo stupnice.");
+}
+
+TEST(TickChooser, DecimalSeparatorOfTheNumbers) {
+    auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 1\nlabels = 0; 0,5; 1\n"));
+    EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "0,5", "1"}));
+    const auto lines = DefinitionLinesOf(t);
+    const auto half = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("90.0000"); });
+    ASSERT_NE(half, lines.end());
+    EXPECT_EQ(*half, "90.0000,M,0,5");
+    EXPECT_EQ(DefinitionLabel(*half), "0,5");
+    t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 1\nlabels = 0, 0.5, 1\ndecimal = point\n"));
+    EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "0.5", "1"}));
+}
+
+TEST(TickChooser, GeneratedDefinitionDraws) {
+    const auto lines = GenerateDefinition(Spec("law = points\nfrom = 0\nto = 10\npoints = 0:135; 2:120; 5:95; 10:45\n"));
+    ScaleParameters p = Fresh();
+    FormFields f = WorkedFields();
+    ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
+    const DisplayList list = RecordScale(p, f, lines, true);
+    std::size_t ticks = 0;
+    for (const DisplayItem& item : list.Items) ticks += std::holds_alternative<DisplayMove>(item);
+    EXPECT_EQ(ticks, 1 + lines.size());  // the arc's one MoveTo, then one per line
+    EXPECT_EQ(lines.front().substr(0, 10), "135.0000,M");
+    EXPECT_EQ(lines.back().substr(0, 9), "45.0000,M");
+}
+
+TEST(TickChooser, HugeValuesEndInsteadOfLooping) {
+    // A range of ten units of precision at 1e25: the steps are far below the values'
+    // precision; the scale must still end, at its two values.
+    const ScaleSpec s = Spec("law = linear\nfrom = 10000000000000000000000000\nto = 10000000000000000010000000\n");
+    ASSERT_GT(s.law.to, s.law.from);
+    const auto t = GenerateTicks(s);
+    EXPECT_EQ(t.front().value, s.law.from);
+    EXPECT_EQ(t.back().value, s.law.to);
+    EXPECT_LE(t.size(), kMaxTicks);
+}
