@@ -219,9 +219,12 @@ void WriteFileAtomically(const std::string& path, std::initializer_list<std::str
     out.Commit();
 }
 
+// Opened without blocking: a FIFO with no writer, or a kernel file such as
+// /proc/kmsg chosen in a file dialog, gives what is there or an error at once
+// instead of freezing the window. Regular files read as always.
 std::string ReadWholeFile(const std::string& path) {
     const std::string full = FullPath(path);
-    const int fd = ::open(full.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(full.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throw EFOpenError(full, SystemReason(errno));
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
