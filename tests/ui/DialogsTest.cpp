@@ -139,7 +139,7 @@ TEST(FileDialogs, TypingProcIntoTheFileNameDoesNotHang) {
     const QString theme = QIcon::themeName();
     QIcon::setThemeName("hicolor");  // as on a desktop: Qt's provider then asks the file's type
     sp::Dialogs real;
-    sp::FileDialogSetup setup{"Uložiť súbor:", "Bitmaps (*.bmp)|*.bmp", "bmp", "/tmp", "", true, true};
+    sp::FileDialogSetup setup{"Uložiť súbor:", "Bitmaps (*.bmp)|*.bmp", "bmp", "/tmp", "", true, true, {}, {}};
     WhenModal([](QWidget* w) {
         auto* name = w->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);
