@@ -73,6 +73,17 @@ void TScalePreview::finished() {
     canvas_->SetStale(Busy() && !staleTimer_.isActive());
 }
 
+void TScalePreview::placeMessage() {
+    message_->setFixedWidth(std::max(120, canvas_->width() - 40));
+    message_->adjustSize();
+    message_->move((canvas_->width() - message_->width()) / 2, (canvas_->height() - message_->height()) / 2);
+}
+
+void TScalePreview::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    placeMessage();
+}
+
 void TScalePreview::show(PreviewResult r) {
     if (r.kind == PreviewResult::Picture) {
         message_->hide();
@@ -81,10 +92,7 @@ void TScalePreview::show(PreviewResult r) {
         canvas_->SetList(std::move(r.list), std::move(r.raster));
     } else {
         message_->setText(r.message);
-        const int w = std::max(120, canvas_->width() - 40);
-        message_->setFixedWidth(w);
-        message_->adjustSize();
-        message_->move((canvas_->width() - message_->width()) / 2, (canvas_->height() - message_->height()) / 2);
+        placeMessage();
         message_->show();
         canvas_->SetFaded(true);
     }

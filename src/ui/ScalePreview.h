@@ -36,7 +36,11 @@ signals:
     // A result has been put on screen and painted.
     void Painted();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void placeMessage();
     void startNext();
     void finished();
     void show(PreviewResult r);

@@ -80,6 +80,22 @@ TEST(Preview, ShownBesideTheFieldsAndRedrawnOnEveryEdit) {
     EXPECT_TRUE(a.dialogs.shown.empty());  // no box while typing
 }
 
+TEST(Preview, FactsNameTheDefinitionChosenForTheNextPicture) {
+    App a;
+    a.dir.Write("arc.txt", "150,M\r\n100,N\r\n80,S\r\n30,M\r\n");
+    a.OpenDefinition("arc.txt");
+    Settle(a);
+    ASSERT_TRUE(a.Session().DefinitionActive);
+    auto* facts = a.Find<QLabel>("lblPreviewFacts");
+    EXPECT_EQ(facts->text(), "80 × 40 mm · 1890 × 945 px · 600 dpi · arc.txt");
+    const QImage fromDefinition = Grab(a);
+    a.dialogs.fileAnswers.push_back(a.PathQ("d.bmp"));
+    a.Button("btnSave")->click();  // the definition was for this one picture
+    Settle(a);
+    EXPECT_EQ(facts->text(), "80 × 40 mm · 1890 × 945 px · 600 dpi");
+    EXPECT_NE(Grab(a), fromDefinition);
+}
+
 TEST(Preview, TakesNoFocusAndKeepsTheTabChain) {
     App a;
     Settle(a);
