@@ -73,7 +73,8 @@ TPreviewCanvas::TPreviewCanvas(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void TPreviewCanvas::SetList(std::shared_ptr<const DisplayList> list, QImage raster) {
+void TPreviewCanvas::SetList(std::shared_ptr<const DisplayList> list, QImage raster, QImage sheet) {
+    sheet_ = std::move(sheet);
     const bool resized = !list_ || list_->Width != list->Width || list_->Height != list->Height;
     list_ = std::move(list);
     raster_ = std::move(raster);
@@ -100,11 +101,15 @@ void TPreviewCanvas::SetStale(bool stale) {
 void TPreviewCanvas::Fit() {
     fitted_ = true;
     if (!list_ || list_->Width <= 0 || list_->Height <= 0) return;
-    const double margin = 8;
-    const double w = std::max(1.0, width() - 2 * margin), h = std::max(1.0, height() - 2 * margin);
-    zoom_ = std::min(w / list_->Width, h / list_->Height);
+    const QSize box = FitSize();
+    zoom_ = std::min(double(box.width()) / list_->Width, double(box.height()) / list_->Height);
     origin_ = QPointF((width() - zoom_ * list_->Width) / 2, (height() - zoom_ * list_->Height) / 2);
     update();
+}
+
+QSize TPreviewCanvas::FitSize() const {
+    constexpr int margin = 8;
+    return QSize(std::max(1, width() - 2 * margin), std::max(1, height() - 2 * margin));
 }
 
 void TPreviewCanvas::paintSheet(QPainter& p) const {
@@ -114,6 +119,9 @@ void TPreviewCanvas::paintSheet(QPainter& p) const {
         // The saved picture's own pixels, each a square of whole screen pixels.
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
         p.drawImage(sheet, raster_);
+    } else if (!sheet_.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(sheet, sheet_);
     } else {
         p.save();
         p.setRenderHint(QPainter::Antialiasing);

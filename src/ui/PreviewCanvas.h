@@ -31,7 +31,11 @@ public:
     explicit TPreviewCanvas(QWidget* parent);
 
     // A new picture; the view stays where it is unless the plate's size changed.
-    void SetList(std::shared_ptr<const DisplayList> list, QImage raster);
+    // `sheet`, when given, is the picture painted to fit the view: it is
+    // shown in place of stroking every call (scaled when zoomed below 1:1).
+    void SetList(std::shared_ptr<const DisplayList> list, QImage raster, QImage sheet = {});
+    // The size the plate takes when fitted.
+    QSize FitSize() const;
     // Faded behind a message or while a newer picture is being drawn.
     void SetFaded(bool faded);
     void SetStale(bool stale);
@@ -66,7 +70,7 @@ private:
     bool rasterMissing() const;
 
     std::shared_ptr<const DisplayList> list_;
-    QImage raster_;
+    QImage raster_, sheet_;
     double zoom_ = 1;
     QPointF origin_;  // where grid point (0, 0) lies on the widget
     bool fitted_ = true, faded_ = false, stale_ = false;

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "DrawingSurface.h"
+#include "PreviewCanvas.h"
 #include "Errors.h"
 #include "ScaleDrawing.h"
 
@@ -46,7 +47,7 @@ QString TooLargeText() {
     return QString("Náhľad nezobrazí viac ako %1 čiar; obrázok sa uloží celý.").arg(PreviewMaxItems);
 }
 
-PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, std::size_t maxItems) {
+PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize view, std::size_t maxItems) {
     PreviewResult r;
     ScaleParameters p = input.params;
     FormFields f = input.fields;
@@ -61,6 +62,7 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, std::si
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;
         if (withRaster && std::int64_t{l.Width} * l.Height <= PreviewMaxRasterPixels) r.raster = RasterPreview(input);
+        if (l.Items.size() > PreviewDirectPaintItems) r.sheet = PlateImage(l, view);
     } catch (const TooManyCalls&) {
         r.kind = PreviewResult::TooLarge;
         r.message = TooLargeText();

@@ -34,11 +34,16 @@ constexpr std::size_t PreviewMaxItems = 1'000'000;
 // The exact raster picture is made for the 1:1 view up to this many pixels.
 constexpr std::int64_t PreviewMaxRasterPixels = 16'000'000;
 
+// Past this many calls the worker also paints the fitted picture, so the
+// window only copies it instead of stroking every call while the user types.
+constexpr std::size_t PreviewDirectPaintItems = 20'000;
+
 struct PreviewResult {
     enum Kind { Picture, Message, TooLarge } kind = Message;
     QString message;  // the input sentence or the error box text
     std::shared_ptr<const DisplayList> list;  // for Picture
     QImage raster;    // the exact pixels, when asked for and small enough
+    QImage sheet;     // the picture painted to fit the view, for long lists
 };
 
 // The message the preview shows in place of a picture too large to keep.
@@ -46,8 +51,10 @@ QString TooLargeText();
 
 // Reads the parameters and records the drawing, both on copies. With
 // `withRaster` also draws the exact picture when it is at most
-// PreviewMaxRasterPixels. `maxItems` bounds the recorded calls.
-PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, std::size_t maxItems = PreviewMaxItems);
+// PreviewMaxRasterPixels. A list of more than PreviewDirectPaintItems calls
+// is also painted fitted into `view`. `maxItems` bounds the recorded calls.
+PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize view,
+                             std::size_t maxItems = PreviewMaxItems);
 
 // The picture's exact pixels (mirrored as saved) as an image.
 QImage RasterPreview(const PreviewInput& input);

@@ -58,8 +58,9 @@ std::shared_ptr<const DisplayList> TScalePreview::CurrentList() const {
 void TScalePreview::startNext() {
     if (watcher_.isRunning() || !pending_) return;
     const bool raster = canvas_->WantsRaster();
+    const QSize view = canvas_->FitSize();
     watcher_.setFuture(QtConcurrent::run(
-        [input = std::move(*pending_), raster] { return ComputePreview(input, raster); }));
+        [input = std::move(*pending_), raster, view] { return ComputePreview(input, raster, view); }));
     pending_.reset();
 }
 
@@ -89,7 +90,7 @@ void TScalePreview::show(PreviewResult r) {
         message_->hide();
         canvas_->SetFaded(false);
         facts_->setText(FactsLine(*r.list, last_.definitionActive ? last_.definitionName : std::string()));
-        canvas_->SetList(std::move(r.list), std::move(r.raster));
+        canvas_->SetList(std::move(r.list), std::move(r.raster), std::move(r.sheet));
     } else {
         message_->setText(r.message);
         placeMessage();

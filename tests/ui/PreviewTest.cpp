@@ -145,6 +145,13 @@ TEST(Preview, FailingValueShowsTheCommandsTextInThePanel) {
 TEST(Preview, HugeRangeIsCappedAndSaidSo) {
     App a;
     Settle(a);
+    const QImage worked = Grab(a);
+    // Tens of thousands of calls: painted by the worker, still shown.
+    a.Edit("edtLAngle")->setText("30135");
+    Settle(a);
+    EXPECT_TRUE(Message(a).isEmpty());
+    EXPECT_GT(DarkPixels(Grab(a)), 50);
+    EXPECT_NE(Grab(a), worked);
     a.Edit("edtLAngle")->setText("3000000");
     Settle(a);
     EXPECT_EQ(Message(a), TooLargeText());
