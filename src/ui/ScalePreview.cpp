@@ -69,7 +69,7 @@ void TScalePreview::startNext() {
 void TScalePreview::finished() {
     PreviewResult r = watcher_.result();
     current_ = !pending_.has_value();
-    show(std::move(r));
+    showResult(std::move(r));
     startNext();
     canvas_->SetStale(Busy() && !staleTimer_.isActive());
 }
@@ -85,7 +85,7 @@ void TScalePreview::resizeEvent(QResizeEvent* event) {
     placeMessage();
 }
 
-void TScalePreview::show(PreviewResult r) {
+void TScalePreview::showResult(PreviewResult r) {
     if (r.kind == PreviewResult::Picture) {
         message_->hide();
         canvas_->SetFaded(false);

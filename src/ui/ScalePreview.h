@@ -43,7 +43,7 @@ private:
     void placeMessage();
     void startNext();
     void finished();
-    void show(PreviewResult r);
+    void showResult(PreviewResult r);
 
     TPreviewCanvas* canvas_;
     QLabel *message_, *facts_;
