@@ -1,6 +1,7 @@
 #include "PreviewJob.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <new>
 
 #include "DrawingSurface.h"
@@ -44,7 +45,8 @@ QString Mm(double mm) { return QString::number(mm, 'g', 7); }
 }  // namespace
 
 QString TooLargeText() {
-    return QString("Náhľad nezobrazí viac ako %1 čiar; obrázok sa uloží celý.").arg(PreviewMaxItems);
+    const QString count = QLocale(QLocale::Slovak).toString(static_cast<qulonglong>(PreviewMaxItems));
+    return QString("Náhľad nezobrazí viac ako %1 čiar; obrázok sa uloží celý.").arg(count);
 }
 
 PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize view, std::size_t maxItems) {
