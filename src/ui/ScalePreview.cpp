@@ -31,9 +31,12 @@ TScalePreview::TScalePreview(QWidget* parent) : QFrame(parent), canvas_(new TPre
     connect(canvas_, &TPreviewCanvas::Painted, this, [this] {
         if (!Busy()) emit Painted();
     });
-    // A zoom to 1:1 asks for the exact pixels of the newest picture.
+    // A zoom to 1:1 asks for the exact pixels of the newest picture, once:
+    // a picture whose pixels cannot be made is not asked for again.
     connect(canvas_, &TPreviewCanvas::RasterWanted, this, [this] {
-        if (!Busy()) Request(last_);
+        if (Busy() || rasterAsked_) return;
+        rasterAsked_ = true;
+        enqueue(last_);
     });
     // Only a drawing that takes long is marked, so quick ones do not flicker.
     staleTimer_.setSingleShot(true);
@@ -44,6 +47,11 @@ TScalePreview::TScalePreview(QWidget* parent) : QFrame(parent), canvas_(new TPre
 TScalePreview::~TScalePreview() { watcher_.waitForFinished(); }
 
 void TScalePreview::Request(PreviewInput input) {
+    rasterAsked_ = false;
+    enqueue(std::move(input));
+}
+
+void TScalePreview::enqueue(PreviewInput input) {
     last_ = input;
     pending_ = std::move(input);
     current_ = false;

@@ -41,6 +41,7 @@ protected:
 
 private:
     void placeMessage();
+    void enqueue(PreviewInput input);
     void startNext();
     void finished();
     void showResult(PreviewResult r);
@@ -51,6 +52,7 @@ private:
     std::optional<PreviewInput> pending_;
     PreviewInput last_;    // the newest request, kept for the raster of 1:1
     bool current_ = false; // the shown picture is the newest request's
+    bool rasterAsked_ = false;
     QTimer staleTimer_;
 };
 
