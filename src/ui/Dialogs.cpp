@@ -36,16 +36,32 @@ bool Dialogs::Confirm(QWidget* parent, const QString& text) {
 
 namespace {
 
-// A small preview of the selected picture beside the file list.
-void AddPreview(QFileDialog& dialog) {
+// A small preview beside the file list: the picture about to be saved, or
+// the selected existing file's picture.
+void AddPreview(QFileDialog& dialog, const QImage& about) {
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
     if (!grid) return;
     auto* preview = new TPicturePreview(&dialog);
+    preview->SetDefaultImage(about);
     grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
     QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &TPicturePreview::ShowFile);
 }
 
 }  // namespace
+
+QStringList FilterDescriptions(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
+    return descriptions;
+}
+
+QString FilterExtension(const QString& description) {
+    const qsizetype dot = description.indexOf("(*.");
+    if (dot < 0) return {};
+    const qsizetype end = description.indexOf(')', dot);
+    return description.mid(dot + 3, end < 0 ? -1 : end - dot - 3);
+}
 
 std::optional<QString> Dialogs::RunFileDialog(QWidget* parent, FileDialogSetup& setup) {
     TPlainIconProvider icons;  // outlives the dialog, which uses it to the end
@@ -56,16 +72,24 @@ std::optional<QString> Dialogs::RunFileDialog(QWidget* parent, FileDialogSetup& 
     dialog.setAcceptMode(setup.forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(setup.filter.section('|', 0, 0));
-    dialog.setDefaultSuffix(setup.defaultExt);
+    dialog.setNameFilters(FilterDescriptions(setup.filter));
+    if (!setup.selectedFilter.isEmpty()) dialog.selectNameFilter(setup.selectedFilter);
+    // The chosen type gives a name typed without an extension its extension.
+    const QString chosenExt = FilterExtension(dialog.selectedNameFilter());
+    dialog.setDefaultSuffix(setup.selectedFilter.isEmpty() || chosenExt.isEmpty() ? setup.defaultExt : chosenExt);
+    if (FilterDescriptions(setup.filter).size() > 1)
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& description) {
+            dialog.setDefaultSuffix(FilterExtension(description));
+        });
     if (!setup.fileName.isEmpty()) {
         const QFileInfo info(setup.fileName);
         if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.fileName());
     }
-    if (setup.preview) AddPreview(dialog);
+    if (setup.preview) AddPreview(dialog, setup.previewImage);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     setup.fileName = dialog.selectedFiles().first();
+    setup.selectedFilter = dialog.selectedNameFilter();
     return setup.fileName;
 }
 

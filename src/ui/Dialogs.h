@@ -2,7 +2,9 @@
 // tests can answer them without a modal window.
 #pragma once
 
+#include <QImage>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -13,13 +15,20 @@ namespace sp {
 // What a file dialog is set up with and remembers between openings.
 struct FileDialogSetup {
     QString title;
-    QString filter;       // "Description (*.ext)|*.ext"
+    QString filter;       // "Description (*.ext)|*.ext", more pairs after further "|"
     QString defaultExt;   // appended to a name typed without an extension
     QString initialDir;
     QString fileName;     // proposed; after a confirmed choice, the full path chosen
     bool preview = false; // show a picture preview pane
     bool forSave = true;  // save dialog (no overwrite question) or open dialog
+    QString selectedFilter; // the description of the chosen type (the first when empty)
+    QImage previewImage;  // shown in the preview pane until an existing file is selected
 };
+
+// The descriptions of a filter "A (*.a)|*.a|B (*.b)|*.b": "A (*.a)", "B (*.b)".
+QStringList FilterDescriptions(const QString& filter);
+// The extension a description names: "png" for "PNG (*.png)".
+QString FilterExtension(const QString& description);
 
 class Dialogs {
 public:
@@ -31,7 +40,7 @@ public:
     // "Confirm" box with a question icon; true only for "&Yes".
     virtual bool Confirm(QWidget* parent, const QString& text);
     // Runs the file dialog; the chosen full path, or nothing when cancelled.
-    // Updates setup.fileName after a confirmed choice.
+    // Updates setup.fileName and setup.selectedFilter after a confirmed choice.
     virtual std::optional<QString> RunFileDialog(QWidget* parent, FileDialogSetup& setup);
     // Shows a window modally; true for OK (accepted).
     virtual bool ShowModal(QDialog* dialog);

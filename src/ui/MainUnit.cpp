@@ -7,12 +7,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 #include "DefinitionFile.h"
 #include "DefinitionUnit.h"
 #include "Errors.h"
 #include "MainLayout.h"
 #include "FieldTable.h"
+#include "IniFile.h"
+#include "PreviewCanvas.h"
+#include "ScalePreview.h"
 #include "MaskEdit.h"
 #include "SafeFile.h"
 #include "Settings.h"
@@ -24,6 +28,31 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
+
+// The picture-save dialog's types; the first is the default, and with it any
+// name gives a BMP, as the window always wrote.
+struct PictureType {
+    const char* description;
+    const char* extension;
+    OutputFormat format;
+};
+constexpr PictureType PictureTypes[] = {{"Bitmaps (*.bmp)", "bmp", OutputFormat::Bmp},
+                                        {"PNG (*.png)", "png", OutputFormat::Png},
+                                        {"SVG (*.svg)", "svg", OutputFormat::Svg},
+                                        {"PDF (*.pdf)", "pdf", OutputFormat::Pdf}};
+
+QString PictureFilter() {
+    QStringList parts;
+    for (const PictureType& t : PictureTypes)
+        if (CanWrite(t.format)) parts << t.description << QString("*.") + t.extension;
+    return parts.join('|');
+}
+
+OutputFormat FormatOfType(const QString& description) {
+    for (const PictureType& t : PictureTypes)
+        if (description == t.description) return t.format;
+    return OutputFormat::Bmp;
+}
 
 // A control made by BuildMainLayout, found by its object name.
 template <class T>
@@ -49,6 +78,7 @@ TMainForm::TMainForm(const std::string& exePath, Dialogs& dialogs, QWidget* pare
     // where the window will appear, not at the screen's corner.
     centreOnScreen();
     FormCreate();
+    setupPreview();
 }
 
 void TMainForm::createControls() {
@@ -116,7 +146,7 @@ void TMainForm::FormCreate() {
     const QString folder = Q(DialogFolder(exePath_, settingsPath_));
     SavePictureDialog1.title = "Uložiť súbor:";
     SavePictureDialog1.defaultExt = "bmp";
-    SavePictureDialog1.filter = "Bitmaps (*.bmp)|*.bmp";
+    SavePictureDialog1.filter = PictureFilter();
     SavePictureDialog1.initialDir = folder;
     SavePictureDialog1.preview = true;
     SavePictureDialog1.forSave = true;
@@ -165,10 +195,9 @@ void TMainForm::btnSaveClick() {
         if (edtRAngle->text() != Q(f.edtRAngle)) edtRAngle->setText(Q(f.edtRAngle));
     };
     try {
-        const PictureResult r = RunPictureCommand(Session, f, [&]() -> std::optional<std::string> {
+        const PictureResult r = RunPictureCommand(Session, f, [&] {
             showAngles();
-            if (auto name = dialogs_.RunFileDialog(this, SavePictureDialog1)) return S(*name);
-            return std::nullopt;
+            return askPictureFile();
         });
         showAngles();
         if (r.outcome == PictureResult::Message) dialogs_.Message(this, title_, Q(r.message));
@@ -179,11 +208,24 @@ void TMainForm::btnSaveClick() {
         showAngles();
         showError(EOutOfResources());
     }
+    schedulePreview();  // the command may have changed what the next one starts from
+}
+
+// The dialog shows the picture about to be saved; the chosen type decides
+// the format.
+std::optional<SaveTarget> TMainForm::askPictureFile() {
+    SavePictureDialog1.previewImage = QImage();
+    if (preview_)
+        if (const auto list = preview_->CurrentList()) SavePictureDialog1.previewImage = PlateImage(*list, {200, 200});
+    const auto name = dialogs_.RunFileDialog(this, SavePictureDialog1);
+    if (!name) return std::nullopt;
+    return SaveTarget(S(*name), FormatOfType(SavePictureDialog1.selectedFilter));
 }
 
 void TMainForm::btnManualClick() {
     if (dialogs_.Confirm(this, "Chcete vytvoriť nový súbor?")) newDefinition();
     else openDefinition();
+    schedulePreview();
 }
 
 // Yes: a definition typed into the editor, saved and read back.
@@ -191,6 +233,7 @@ void TMainForm::newDefinition() {
     if (!ScaleDefinition || !dialogs_.ShowModal(ScaleDefinition)) return;
     Session.DefinitionActive = true;
     const std::string name = S(ScaleDefinition->ChosenFileName());
+    definitionName_ = name;
     if (!FileExists(name)) {
         dialogs_.Message(this, title_, "Definičný súbor nenájdený!");
         Session.DefinitionActive = false;
@@ -213,6 +256,7 @@ void TMainForm::openDefinition() {
     if (!dialogs_.RunFileDialog(this, OpenDialog1)) return;
     Session.DefinitionActive = true;
     const std::string name = S(OpenDialog1.fileName);
+    definitionName_ = name;
     if (!FileExists(name)) {
         dialogs_.Message(this, title_, "Načítanie definičného súboru sa nepodarilo.");
         Session.DefinitionActive = false;
@@ -263,6 +307,43 @@ void TMainForm::centreOnScreen() {
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
+}
+
+// The preview panel right of the fields, unless the settings say
+// [Window] Preview=0: then the window is exactly the fixed one it always was.
+// The key is only read, never written, so the settings file stays as it was.
+void TMainForm::setupPreview() {
+    if (IniFile(settingsPath_).ReadNumber("Window", "Preview", 1) == 0) return;
+    preview_ = new TScalePreview(this);
+    setMinimumSize(488 + 200, 298);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(488 + 400, 298);
+    for (const FieldRow& row : FieldTable()) {
+        if (row.kind == FieldKind::Check)
+            connect(findChild<QCheckBox*>(row.control), &QCheckBox::toggled, this, &TMainForm::schedulePreview);
+        else
+            connect(findChild<QLineEdit*>(row.control), &QLineEdit::textChanged, this, &TMainForm::schedulePreview);
+    }
+    requestPreview();
+}
+
+// Several changes in one pass of the event loop give one request.
+void TMainForm::schedulePreview() {
+    if (!preview_ || previewScheduled_) return;
+    previewScheduled_ = true;
+    QTimer::singleShot(0, this, &TMainForm::requestPreview);
+}
+
+// A copy of what the next picture command starts from.
+void TMainForm::requestPreview() {
+    previewScheduled_ = false;
+    if (!preview_) return;
+    preview_->Request({Session.Params, Fields(), Session.DefinitionList, Session.DefinitionActive, definitionName_});
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    if (preview_) preview_->setGeometry(488, 0, width() - 488, height());
+    QWidget::resizeEvent(event);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -19,6 +19,7 @@ namespace sp {
 
 class TMaskEdit;
 class TScaleDefinition;
+class TScalePreview;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -42,6 +43,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
@@ -49,6 +51,10 @@ private:
     void FormCreate();
     void showError(const std::exception& e);
     void centreOnScreen();
+    void setupPreview();
+    void schedulePreview();
+    void requestPreview();
+    std::optional<SaveTarget> askPictureFile();
 
     void btnSaveClick();
     void btnManualClick();
@@ -69,6 +75,9 @@ private:
         *medtMasterSegment, *medtCentralRadius;
     QCheckBox *cboxDual, *cboxHalfSmall, *cboxFrame, *cboxMirror;
     QPushButton *btnManual, *btnSave, *btnClose;
+    TScalePreview* preview_ = nullptr;  // none with [Window] Preview=0
+    bool previewScheduled_ = false;
+    std::string definitionName_;        // the file of the chosen definition
 
     Dialogs& dialogs_;
     std::string exePath_, settingsPath_;

@@ -61,8 +61,14 @@ TPicturePreview::TPicturePreview(QWidget* parent) : QLabel(parent) {
     setFrameShape(QFrame::StyledPanel);
 }
 
+void TPicturePreview::SetDefaultImage(const QImage& image) {
+    default_ = image.isNull() ? image : image.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    ShowFile({});
+}
+
 void TPicturePreview::ShowFile(const QString& path) {
-    const QImage image = ReadPreview(path, size());
+    QImage image = path.isEmpty() ? QImage() : ReadPreview(path, size());
+    if (image.isNull()) image = default_;
     if (image.isNull()) clear();
     else setPixmap(QPixmap::fromImage(image));
 }

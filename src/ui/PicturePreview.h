@@ -20,7 +20,12 @@ class TPicturePreview : public QLabel {
     Q_OBJECT
 public:
     explicit TPicturePreview(QWidget* parent);
+    // Shown while no existing picture file is selected.
+    void SetDefaultImage(const QImage& image);
     void ShowFile(const QString& path);
+
+private:
+    QImage default_;
 };
 
 }  // namespace sp

@@ -139,7 +139,7 @@ TEST(FileDialogs, TypingProcIntoTheFileNameDoesNotHang) {
     const QString theme = QIcon::themeName();
     QIcon::setThemeName("hicolor");  // as on a desktop: Qt's provider then asks the file's type
     sp::Dialogs real;
-    sp::FileDialogSetup setup{"Uložiť súbor:", "Bitmaps (*.bmp)|*.bmp", "bmp", "/tmp", "", true, true};
+    sp::FileDialogSetup setup{"Uložiť súbor:", "Bitmaps (*.bmp)|*.bmp", "bmp", "/tmp", "", true, true, {}, {}};
     WhenModal([](QWidget* w) {
         auto* name = w->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);
@@ -172,4 +172,26 @@ TEST(PicturePreview, ReadsOnlySmallRegularFiles) {
     dir.Write("empty.bmp", "");
     EXPECT_TRUE(sp::ReadPreview(QString::fromStdString(dir.Path("empty.bmp")), QSize(200, 200)).isNull());
     EXPECT_TRUE(sp::ReadPreview("/proc/kmsg", QSize(200, 200)).isNull());
+}
+
+TEST(PicturePreview, ShowsThePictureAboutToBeSavedUntilAnExistingFileIsSelected) {
+    TestDir dir;
+    QImage existing(400, 100, QImage::Format_RGB32);
+    existing.fill(Qt::black);
+    const QString bmp = QString::fromStdString(dir.Path("old.bmp"));
+    ASSERT_TRUE(existing.save(bmp, "BMP"));
+    QImage about(100, 100, QImage::Format_RGB32);
+    about.fill(Qt::white);
+
+    QWidget parent;
+    sp::TPicturePreview pane(&parent);
+    pane.SetDefaultImage(about);
+    const auto shown = [&] { return pane.pixmap().toImage(); };
+    EXPECT_EQ(shown().size(), QSize(200, 200));
+    EXPECT_EQ(qGray(shown().pixel(100, 100)), 255);
+    pane.ShowFile(bmp);
+    EXPECT_EQ(shown().size(), QSize(200, 50));
+    EXPECT_EQ(qGray(shown().pixel(100, 25)), 0);
+    pane.ShowFile(QString::fromStdString(dir.Path("new.bmp")));  // a name not yet there
+    EXPECT_EQ(shown().size(), QSize(200, 200));
 }

@@ -17,6 +17,7 @@ class FakeDialogs : public sp::Dialogs {
 public:
     std::vector<Shown> shown;
     std::deque<std::optional<QString>> fileAnswers;  // next file dialog answers
+    std::deque<QString> filterAnswers;               // the type chosen with the next file answers
     std::deque<bool> confirmAnswers;
     std::function<bool(QDialog*)> modal;              // runs the editor
     std::vector<sp::FileDialogSetup> fileDialogs;     // set-ups seen
@@ -35,6 +36,10 @@ public:
         auto answer = fileAnswers.front();
         fileAnswers.pop_front();
         if (answer) setup.fileName = *answer;
+        if (answer && !filterAnswers.empty()) {
+            setup.selectedFilter = filterAnswers.front();
+            filterAnswers.pop_front();
+        }
         return answer;
     }
     bool ShowModal(QDialog* dialog) override {

@@ -181,7 +181,7 @@ TEST(MainForm, PictureCommandMessagesErrorsAndRepairedAngles) {
     a.Button("btnSave")->click();
     EXPECT_EQ(a.dialogs.shown.size(), 2u);
     EXPECT_EQ(a.dir.Read("s.bmp").size(), 5360094u);
-    EXPECT_EQ(a.dialogs.fileDialogs.back().filter, "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(a.dialogs.fileDialogs.back().filter.section('|', 0, 1), "Bitmaps (*.bmp)|*.bmp");  // first, the default
     a.Button("btnSave")->click();  // cancelled: the dialog proposes the name chosen before
     EXPECT_EQ(a.dialogs.fileDialogs.back().fileName.toStdString(), a.dir.Path("s.bmp"));
 }
