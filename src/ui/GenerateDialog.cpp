@@ -114,10 +114,10 @@ QWidget* TGenerateDialog::createLawGroup() {
     auto* form = new QFormLayout;
     form->addRow("Zá&kon:", cmbLaw);
     form->addRow("Za&čiatok stupnice:", edtFrom);
-    form->addRow("K&oniec stupnice:", edtTo);
+    form->addRow("Kon&iec stupnice:", edtTo);
     form->addRow("&Exponent:", edtExponent);
     form->addRow("S&tredná hodnota:", edtCenter);
-    return Group(" Zákon: ", form);
+    return Group(" Stupnica: ", form);
 }
 
 QWidget* TGenerateDialog::createStepGroup() {
@@ -126,7 +126,7 @@ QWidget* TGenerateDialog::createStepGroup() {
     edtMedium = Field("edtMedium", "", automatic);
     edtMinor = Field("edtMinor", "", automatic);
     edtLabels = Field("edtLabels", "", "napr. -20; -10; 0; +3");
-    auto* comma = new QRadioButton("desatinná č&iarka");
+    auto* comma = new QRadioButton("desatinná čia&rka");
     comma->setObjectName("rbtnComma");
     comma->setChecked(true);
     auto* point = new QRadioButton("desatinná &bodka");
@@ -166,7 +166,7 @@ QWidget* TGenerateDialog::createButtons() {
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
     row->addStretch(1);
-    btnOk = new TButton("OK", panel);
+    btnOk = new TButton("&OK", panel);
     btnOk->setObjectName("btnOk");
     auto* btnCancel = new TButton("&Zrušiť", panel);
     btnCancel->setObjectName("btnCancel");

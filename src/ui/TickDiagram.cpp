@@ -24,16 +24,19 @@ double TickLength(TickKind kind) {
     return kind == TickKind::Major ? kMajor : kind == TickKind::Medium ? kMedium : kMinor;
 }
 
-// The box around the pivot and the arc with room for the numbers.
+// The box around the arc with room for the ticks and numbers. The pivot is
+// left out: on the usual 90 degree arc it would take half the room.
 QRectF Bounds(double left, double right) {
-    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the pivot is inside
     const double span = std::clamp(right - left, -360.0, 360.0);
+    double x0 = Polar(left, 1.0).x(), x1 = x0, y0 = Polar(left, 1.0).y(), y1 = y0;
     for (int i = 0; i <= 96; ++i) {
-        const QPointF p = Polar(left + span * i / 96.0, kNumbers + 0.06);
-        x0 = std::min(x0, p.x());
-        x1 = std::max(x1, p.x());
-        y0 = std::min(y0, p.y());
-        y1 = std::max(y1, p.y());
+        for (const double r : {1.0, kNumbers + 0.06}) {
+            const QPointF p = Polar(left + span * i / 96.0, r);
+            x0 = std::min(x0, p.x());
+            x1 = std::max(x1, p.x());
+            y0 = std::min(y0, p.y());
+            y1 = std::max(y1, p.y());
+        }
     }
     return QRectF(QPointF(x0, y0), QPointF(x1, y1));
 }
@@ -81,7 +84,7 @@ void TTickDiagram::paintEvent(QPaintEvent*) {
     const double span = std::clamp(right - left, -360.0, 360.0);
     for (int i = 1; i <= 180; ++i) arc.lineTo(Polar(left + span * i / 180.0, 1.0));
     p.drawPath(arc);
-    p.drawEllipse(QPointF(0, 0), 2.0 / scale, 2.0 / scale);  // the pivot
+    p.drawEllipse(QPointF(0, 0), 2.0 / scale, 2.0 / scale);  // the pivot, when in sight
 
     QFont font = p.font();
     font.setPixelSize(10);
