@@ -142,6 +142,8 @@ TEST(GenerateDialog, CalibratedScaleOnTheWindowsArcIsSavedAsGenerated) {
     App a;
     Type(a.Edit("edtLAngle"), "150");
     Type(a.Edit("edtRAngle"), "30");
+    Type(a.Masked("medtRadius"), "40");  // the chosen steps depend on it
+    ASSERT_EQ(a.form->Fields().medtRadius, "40");
     a.dialogs.confirmAnswers = {true};
     a.dialogs.modal = [&a](QDialog* d) {
         if (d->objectName() == "GenerateDialog") {
@@ -154,7 +156,6 @@ TEST(GenerateDialog, CalibratedScaleOnTheWindowsArcIsSavedAsGenerated) {
             for (int r = 0; r < 4; ++r)
                 for (int c = 0; c < 2; ++c) points->setItem(r, c, new QTableWidgetItem(cells[r][c]));
             g.Set("edtMajor", "2");
-            g.Set("edtMinor", "0,5");
             EXPECT_EQ(g.Message(), "");
             points->item(2, 1)->setText("125");  // the angles turn back: refused
             EXPECT_EQ(g.Message(), "Uhly kalibračných bodov musia rásť alebo klesať spolu s hodnotami, bez opakovania.");
@@ -169,8 +170,8 @@ TEST(GenerateDialog, CalibratedScaleOnTheWindowsArcIsSavedAsGenerated) {
     };
     a.Button("btnManual")->click();
     std::vector<std::string> expected =
-        Generated("law=points\nfrom=0\nto=10\npoints=0:150;2:121,5;5:96;10:30\nmajor=2\nminor=0,5\n"
-                  "left=150\nright=30\nradius=30\n");
+        Generated("law=points\nfrom=0\nto=10\npoints=0:150;2:121,5;5:96;10:30\nmajor=2\n"
+                  "left=150\nright=30\nradius=40\n");
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(expected.front(), "150.0000,M,0");
     // Saved through the editor's writer: every line kept, in its text order.
