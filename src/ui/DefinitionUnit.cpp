@@ -45,7 +45,6 @@ TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& 
     connect(btnSave, &QPushButton::clicked, this, &TScaleDefinition::btnSaveClick);
     connect(btnCancel, &QPushButton::clicked, this, &TScaleDefinition::btnCancelClick);
 
-    GenerateDialog1 = new TGenerateDialog(Rows, this);
     const FormFields first = FirstRunFields();
     arc_ = {first.edtLAngle, first.edtRAngle, first.medtRadius};
 
@@ -110,6 +109,7 @@ void TScaleDefinition::btnCancelClick() { reject(); }
 // The dialog's rows replace the whole grid; the user edits and saves them as
 // typed rows.
 void TScaleDefinition::btnGenerateClick() {
+    if (!GenerateDialog1) GenerateDialog1 = new TGenerateDialog(Rows, this);  // made when first wanted, not at start
     GenerateDialog1->SetArc(arc_);
     if (dialogs_.ShowModal(GenerateDialog1)) fillGrid(GenerateDialog1->Rows());
 }

@@ -40,7 +40,7 @@ private:
     void fillGrid(const std::vector<DefinitionRow>& rows);
 
     QTableWidget* sgrdDefinitions;
-    TGenerateDialog* GenerateDialog1;  // keeps its values between openings
+    TGenerateDialog* GenerateDialog1 = nullptr;  // keeps its values between openings
     ArcFields arc_;
     FileDialogSetup SaveDialog1;
     Dialogs& dialogs_;

@@ -103,6 +103,15 @@ TEST(GenerateDialog, TypingRedrawsTheSketchAndConfirmingFillsTheGrid) {
     // 10, the middle value, straight up.
     EXPECT_NE(std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("90.0000,", 0) == 0; }),
               lines.end());
+
+    // The next opening shows the values typed before; Cancel keeps the grid.
+    a.SetCell(0, "1", "S");
+    RunGenerate(a, [](GenerateDialog& g) {
+        EXPECT_EQ(Edit(g.d, "edtTo")->text(), "20");
+        Button(g.d, "btnCancel")->click();
+        return g.d->result() == QDialog::Accepted;
+    });
+    EXPECT_EQ(a.Cell(0, 0), "1");
 }
 
 TEST(GenerateDialog, RefusalShowsItsSentenceAndDisablesOk) {
