@@ -69,6 +69,7 @@ void RunGenerate(App& a, const std::function<bool(GenerateDialog&)>& script) {
         return ok;
     };
     Button(a.editor.get(), "btnGenerate")->click();
+    a.dialogs.modal = nullptr;  // it refers to `script`
 }
 
 }  // namespace
