@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "Cp1250.h"
+#include "DefinitionAngle.h"
+#include "Errors.h"
 #include "Procs.h"
 #include "SafeFile.h"
 #include "Utf8.h"
@@ -20,6 +22,22 @@ std::uint32_t Fold(std::uint32_t c) {
     if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 1 ? c + 1 : c;
     if (c == 0x178) return 0xFF;
     return c;
+}
+
+// A whole number as typed angles always were, or a decimal with a point as
+// the generator writes them ("90.0000"); the drawing reads both. Blanks
+// around a decimal are allowed because the drawing trims the field first.
+// Other texts the drawing would take ("+45", "$2D") stay skipped, as they
+// always were.
+bool WritableAngle(const std::string& angle) {
+    if (IsIntegerStr(angle)) return true;
+    if (angle.find('.') == std::string::npos) return false;
+    try {
+        DefinitionAngle(Trim(angle));
+        return true;
+    } catch (const EConvertError&) {
+        return false;
+    }
 }
 
 }  // namespace
@@ -41,7 +59,7 @@ std::vector<std::string> DefinitionLines(const std::vector<DefinitionRow>& rows)
         if (row.angle.empty() || row.type.empty()) continue;
         const char letter = UpperAscii(row.type)[0];
         if (letter != 'M' && letter != 'N' && letter != 'S') continue;
-        if (!IsIntegerStr(row.angle)) continue;
+        if (!WritableAngle(row.angle)) continue;
         std::string line = row.angle + "," + letter;
         if (!row.label.empty()) line += "," + row.label;
         const auto at = std::lower_bound(lines.begin(), lines.end(), line, [](const std::string& x, const std::string& y) {

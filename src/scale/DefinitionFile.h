@@ -34,9 +34,13 @@ std::string DefinitionLabel(const std::string& line);
 int CompareDefinitionLines(const std::string& a, const std::string& b);
 
 // The lines the writer makes of `rows`: rows with an empty cell, a type not
-// starting with M, N or S (after upper-casing a to z) or an angle that
-// IsIntegerStr refuses are skipped; the rest become "<angle as typed>,<letter>",
-// followed by ",<label as typed>" when the label cell is not empty, sorted by CompareDefinitionLines, equal lines kept once.
+// starting with M, N or S (after upper-casing a to z) or an angle that is
+// neither accepted by IsIntegerStr nor a decimal with a point that
+// DefinitionAngle reads (blanks around allowed: "90.0000", " -3.5 ") are
+// skipped; the rest become "<angle as typed>,<letter>", followed by
+// ",<label as typed>" when the label cell is not empty, sorted by
+// CompareDefinitionLines, equal lines kept once. Sorting puts generated rows
+// in text order, not value order; the drawing does not depend on the order.
 std::vector<std::string> DefinitionLines(const std::vector<DefinitionRow>& rows);
 
 // Writes DefinitionLines(rows) to `fileName` in one piece, replacing the file

@@ -5,33 +5,16 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "Button.h"
 #include "Errors.h"
+#include "ImmediateDelegate.h"
 #include "MainLayout.h"
+#include "Settings.h"
 
 namespace sp {
-
-namespace {
-
-// Stores every change of a cell's editor in the cell at once, so Save sees a
-// cell that is still being edited with the text it shows.
-class ImmediateDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            auto* self = const_cast<ImmediateDelegate*>(this);
-            connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
-        }
-        return editor;
-    }
-};
-
-}  // namespace
 
 TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& appTitle, Dialogs& dialogs,
                                    QWidget* parent)
@@ -40,22 +23,30 @@ TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& 
       appTitle_(appTitle) {
     setObjectName("ScaleDefinition");
     setWindowTitle("Definície:");
-    setFixedSize(128, 590);
+    // Wider than the two-column editor by the "Popis" column.
+    setFixedSize(196, 590);
     setFont(WindowFont());
 
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
-    panel->setGeometry(0, 0, 128, 590);
+    panel->setGeometry(0, 0, 196, 590);
     createGrid(panel);
 
+    auto* btnGenerate = new TButton("&Generovať...", panel);
+    btnGenerate->setObjectName("btnGenerate");
+    btnGenerate->setGeometry(8, 520, 179, 25);
     auto* btnSave = new TButton("&Uložiť", panel);
     btnSave->setObjectName("btnSave");
-    btnSave->setGeometry(24, 520, 75, 25);
+    btnSave->setGeometry(8, 552, 87, 25);
     auto* btnCancel = new TButton("&Zrušiť", panel);
     btnCancel->setObjectName("btnCancel");
-    btnCancel->setGeometry(24, 552, 75, 25);
+    btnCancel->setGeometry(100, 552, 87, 25);
+    connect(btnGenerate, &QPushButton::clicked, this, &TScaleDefinition::btnGenerateClick);
     connect(btnSave, &QPushButton::clicked, this, &TScaleDefinition::btnSaveClick);
     connect(btnCancel, &QPushButton::clicked, this, &TScaleDefinition::btnCancelClick);
+
+    const FormFields first = FirstRunFields();
+    arc_ = {first.edtLAngle, first.edtRAngle, first.medtRadius};
 
     // FormCreate: the save dialog's set-up.
     SaveDialog1.title = "Uložiť definičný súbor";
@@ -67,18 +58,19 @@ TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& 
 }
 
 void TScaleDefinition::createGrid(QWidget* parent) {
-    sgrdDefinitions = new QTableWidget(Rows, 2, parent);
+    sgrdDefinitions = new QTableWidget(Rows, 3, parent);
     sgrdDefinitions->setObjectName("sgrdDefinitions");
-    sgrdDefinitions->setGeometry(8, 8, 105, 497);
-    sgrdDefinitions->setHorizontalHeaderLabels({"Uhol", "Typ"});
+    sgrdDefinitions->setGeometry(8, 8, 179, 497);
+    sgrdDefinitions->setHorizontalHeaderLabels({"Uhol", "Typ", "Popis"});
     sgrdDefinitions->verticalHeader()->hide();
     sgrdDefinitions->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     sgrdDefinitions->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     sgrdDefinitions->horizontalHeader()->setSectionsMovable(false);
     sgrdDefinitions->horizontalHeader()->setHighlightSections(false);
     sgrdDefinitions->horizontalHeader()->setFixedHeight(17);
-    sgrdDefinitions->setColumnWidth(0, 36);
+    sgrdDefinitions->setColumnWidth(0, 56);  // "101.2500" of a generated row fits
     sgrdDefinitions->setColumnWidth(1, 36);
+    sgrdDefinitions->setColumnWidth(2, 66);
     sgrdDefinitions->verticalHeader()->setDefaultSectionSize(16);
     sgrdDefinitions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sgrdDefinitions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -94,7 +86,9 @@ std::vector<DefinitionRow> TScaleDefinition::GridRows() const {
     for (int r = 0; r < Rows; ++r) {
         const QTableWidgetItem* a = sgrdDefinitions->item(r, 0);
         const QTableWidgetItem* t = sgrdDefinitions->item(r, 1);
-        rows.push_back({a ? a->text().toStdString() : std::string(), t ? t->text().toStdString() : std::string()});
+        const QTableWidgetItem* l = sgrdDefinitions->item(r, 2);
+        rows.emplace_back(a ? a->text().toStdString() : std::string(), t ? t->text().toStdString() : std::string(),
+                          l ? l->text().toStdString() : std::string());
     }
     return rows;
 }
@@ -111,6 +105,25 @@ void TScaleDefinition::btnSaveClick() {
 }
 
 void TScaleDefinition::btnCancelClick() { reject(); }
+
+// The dialog's rows replace the whole grid; the user edits and saves them as
+// typed rows.
+void TScaleDefinition::btnGenerateClick() {
+    if (!GenerateDialog1) GenerateDialog1 = new TGenerateDialog(Rows, this);  // made when first wanted, not at start
+    GenerateDialog1->SetArc(arc_);
+    if (dialogs_.ShowModal(GenerateDialog1)) fillGrid(GenerateDialog1->Rows());
+}
+
+void TScaleDefinition::fillGrid(const std::vector<DefinitionRow>& rows) {
+    sgrdDefinitions->clearContents();
+    const int n = std::min(static_cast<int>(rows.size()), Rows);
+    for (int r = 0; r < n; ++r) {
+        sgrdDefinitions->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(rows[r].angle)));
+        sgrdDefinitions->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(rows[r].type)));
+        if (!rows[r].label.empty()) sgrdDefinitions->setItem(r, 2, new QTableWidgetItem(QString::fromStdString(rows[r].label)));
+    }
+    sgrdDefinitions->scrollToTop();
+}
 
 void TScaleDefinition::keyPressEvent(QKeyEvent* e) {
     // Neither Enter nor Esc closes the editor.

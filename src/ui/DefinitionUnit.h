@@ -1,5 +1,6 @@
-// The definition editor: a two-column grid (angle, type) of 255 rows saved
-// as a definition file. Created once, hidden on close, keeping its rows.
+// The definition editor: a grid of 255 rows (angle, type, label) saved as a
+// definition file, and "Generovať..." to fill it from a scale described in
+// values. Created once, hidden on close, keeping its rows.
 #pragma once
 
 #include <QDialog>
@@ -7,6 +8,7 @@
 
 #include "DefinitionFile.h"
 #include "Dialogs.h"
+#include "GenerateDialog.h"
 
 class QTableWidget;
 
@@ -23,6 +25,9 @@ public:
     std::vector<DefinitionRow> GridRows() const;
     // The file name last chosen in SaveDialog1 (full path).
     QString ChosenFileName() const { return SaveDialog1.fileName; }
+    // The main window's arc (angles and radius as typed), which a generated
+    // scale lies on.
+    void SetArc(const ArcFields& arc) { arc_ = arc; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -31,8 +36,12 @@ private:
     void createGrid(QWidget* parent);
     void btnSaveClick();
     void btnCancelClick();
+    void btnGenerateClick();
+    void fillGrid(const std::vector<DefinitionRow>& rows);
 
     QTableWidget* sgrdDefinitions;
+    TGenerateDialog* GenerateDialog1 = nullptr;  // keeps its values between openings
+    ArcFields arc_;
     FileDialogSetup SaveDialog1;
     Dialogs& dialogs_;
     QString appTitle_;

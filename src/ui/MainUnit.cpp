@@ -230,7 +230,10 @@ void TMainForm::btnManualClick() {
 
 // Yes: a definition typed into the editor, saved and read back.
 void TMainForm::newDefinition() {
-    if (!ScaleDefinition || !dialogs_.ShowModal(ScaleDefinition)) return;
+    if (!ScaleDefinition) return;
+    const FormFields f = Fields();  // a generated scale lies on this window's arc
+    ScaleDefinition->SetArc({f.edtLAngle, f.edtRAngle, f.medtRadius});
+    if (!dialogs_.ShowModal(ScaleDefinition)) return;
     Session.DefinitionActive = true;
     const std::string name = S(ScaleDefinition->ChosenFileName());
     definitionName_ = name;

@@ -13,7 +13,9 @@ TEST(DefinitionWriter, SkipsSortsAndDeduplicates) {
 
     EXPECT_EQ(DefinitionLines({{"5", "M"}, {"45", "N"}, {"100", "M"}}), (std::vector<std::string>{"100,M", "45,N", "5,M"}));
     EXPECT_EQ(DefinitionLines({{" 45 ", "M"}}), (std::vector<std::string>{" 45 ,M"}));
-    for (const char* angle : {"+45", "45.5", "4 5", "2147483648", ""})
+    // "45.5" was skipped too until angles took decimals; it is written now
+    // (DecimalAnglesAsTheGeneratorWritesThem).
+    for (const char* angle : {"+45", "4 5", "2147483648", ""})
         EXPECT_TRUE(DefinitionLines({{angle, "M"}}).empty()) << angle;
     for (const char* angle : {"-30", "007", "720"})
         EXPECT_EQ(DefinitionLines({{angle, "M"}}), (std::vector<std::string>{std::string(angle) + ",M"}));
@@ -27,6 +29,18 @@ TEST(DefinitionWriter, SkipsSortsAndDeduplicates) {
 
     WriteDefinition({{"", ""}}, dir.Path("empty.txt"));
     EXPECT_EQ(dir.Read("empty.txt"), "");
+}
+
+// Rows the generator fills into the editor carry angles with 4 decimals;
+// saving must keep them, and every line written must be one the drawing reads.
+TEST(DefinitionWriter, DecimalAnglesAsTheGeneratorWritesThem) {
+    EXPECT_EQ(DefinitionLines({{"90.0000", "M", "5"}, {"101.2500", "s"}, {" -3.5 ", "N"}, {"45.5", "M"}}),
+              (std::vector<std::string>{" -3.5 ,N", "101.2500,S", "45.5,M", "90.0000,M,5"}));
+    EXPECT_EQ(DefinitionLines({{".5", "M"}, {"7.", "N"}}), (std::vector<std::string>{".5,M", "7.,N"}));
+    // Texts that are no decimal with a point, or that the drawing refuses, stay out.
+    for (const char* angle : {"45,5", "4 5.5", "45.2.5", "0x2D.8", "$2D", "1e2", ".", "-.", "2147483648.0", "abc",
+                              "+45", " "})
+        EXPECT_TRUE(DefinitionLines({{angle, "M"}}).empty()) << angle;
 }
 
 TEST(DefinitionWriter, CollationIgnoresCaseOfLettersOnly) {

@@ -174,3 +174,31 @@ TEST(DefinitionEndToEnd, NextPictureOnlyIsDrawnFromTheDefinition) {
     EXPECT_TRUE(uni == expected(false));
     EXPECT_NE(def, uni);
 }
+
+// The third column "Popis": a label becomes the line's third entry; rows
+// without one give exactly the bytes of the two-column editor; angles with
+// decimals, as generated rows have them, are saved too.
+TEST(DefinitionEditor, PopisColumnAndDecimalAnglesSurviveSaving) {
+    App a;
+    TScaleDefinition* e = a.editor.get();
+    ASSERT_EQ(a.Grid()->columnCount(), 3);
+    EXPECT_EQ(a.Grid()->horizontalHeaderItem(2)->text(), "Popis");
+    a.SetCell(0, "90", "N");
+    a.SetCell(1, "45", "M");
+    a.dialogs.fileAnswers.push_back(a.PathQ("old.txt"));
+    Button(e, "btnSave")->click();
+    EXPECT_EQ(a.dir.Read("old.txt"), "45,M\r\n90,N\r\n");
+
+    a.SetLabel(0, "0,5");
+    a.SetLabel(1, "Ohm \xC3\xB4");
+    a.SetCell(2, "101.2500", "s");
+    a.SetLabel(3, "bez uhla");  // a label alone makes no line
+    a.dialogs.fileAnswers.push_back(a.PathQ("new.txt"));
+    Button(e, "btnSave")->click();
+    EXPECT_EQ(a.dir.Read("new.txt"), "101.2500,S\r\n45,M,Ohm \xF4\r\n90,N,0,5\r\n");
+    std::vector<std::string> back;
+    ReadDefinition(a.dir.Path("new.txt"), back);
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(DefinitionLabel(back[1]), "Ohm \xC3\xB4");
+    EXPECT_EQ(DefinitionLabel(back[2]), "0,5");
+}

@@ -63,6 +63,12 @@ struct App {
         Grid()->setItem(row, 0, new QTableWidgetItem(angle));
         Grid()->setItem(row, 1, new QTableWidgetItem(type));
     }
+    void SetLabel(int row, const char* label) const { Grid()->setItem(row, 2, new QTableWidgetItem(label)); }
+    // The grid's text of a cell; empty for a cell never filled.
+    std::string Cell(int row, int column) const {
+        const QTableWidgetItem* item = Grid()->item(row, column);
+        return item ? item->text().toStdString() : std::string();
+    }
     // "No" to the question, then the open dialog answers `name`.
     void OpenDefinition(const std::string& name) {
         dialogs.confirmAnswers = {false};
