@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <set>
 
@@ -217,6 +218,10 @@ void FillOutline(TBitmap& bitmap, const TextOutline& outline) {
         }
     }
     if (!(x0 <= x1 && y0 <= y1)) return;  // nothing drawn, or not a number
+    // cairo computes in 24.8 fixed point; an outline reaching beyond that
+    // (thousands of times any plate) would wrap around, so it is not drawn.
+    constexpr double Reach = 4.0e6;
+    if (x0 < -Reach || y0 < -Reach || x1 > Reach || y1 > Reach) return;
     const double left = std::max(0.0, std::floor(x0)), top = std::max(0.0, std::floor(y0));
     const double right = std::min<double>(bitmap.Width(), std::ceil(x1) + 1);
     const double bottom = std::min<double>(bitmap.Height(), std::ceil(y1) + 1);
@@ -242,7 +247,8 @@ void FillOutline(TBitmap& bitmap, const TextOutline& outline) {
         for (int x = 0; x < w; ++x) {
             // A1 pixels fill each 32-bit word from its lowest bit on a
             // little-endian machine, from its highest on a big-endian one.
-            const std::uint32_t word = reinterpret_cast<const std::uint32_t*>(row)[x / 32];
+            std::uint32_t word;
+            std::memcpy(&word, row + 4 * (x / 32), sizeof word);
             const int bit = std::endian::native == std::endian::little ? x % 32 : 31 - x % 32;
             if ((word >> bit) & 1u) {
                 std::uint8_t* px = dest + 3 * static_cast<std::size_t>(ox + x);

@@ -78,7 +78,8 @@ TextOutline MirrorOutline(const TextOutline& outline, std::int32_t width);
 
 // Fills `outline` black into `bitmap`: a pixel is painted when its centre
 // lies inside (no smoothing, no grey). Only the part inside the picture is
-// rasterised, so memory and time follow the text's size on the picture.
+// rasterised, so memory and time follow the text's size on the picture. An
+// outline reaching beyond 4,000,000 pixels from the origin is not drawn.
 void FillOutline(TBitmap& bitmap, const TextOutline& outline);
 
 // The installed scalable font families, sorted, each once.
