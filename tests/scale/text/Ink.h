@@ -19,7 +19,6 @@ struct Ink {
 
 inline std::unique_ptr<sp::TBitmap> WhitePicture(std::int32_t w, std::int32_t h) {
     auto b = std::make_unique<sp::TBitmap>();
-    b->SetPixelFormat(sp::TPixelFormat::pf24bit);
     b->SetHeight(h);
     b->SetWidth(w);
     return b;
