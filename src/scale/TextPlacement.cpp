@@ -14,6 +14,11 @@ constexpr long double Pi = 3.141592653589793238462643383279502884L;
 double TextHeightPixels(long double mm, double pixelsPerMm) { return static_cast<double>(mm * pixelsPerMm); }
 
 TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double textWidth, const TextStyle& style) {
+    return PlaceTickNumber(p, angle, textWidth, style, 2 * p.SegmentLength);
+}
+
+TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double textWidth, const TextStyle& style,
+                                 std::int32_t tickLength) {
     const long double t = angle * Pi / 180.0L;
     const long double c = std::cos(t), s = std::sin(t);
     const long double h = style.height;
@@ -34,7 +39,7 @@ TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double 
     } else {
         // The tick lies on the radial line: clearing its end along the
         // radius clears it everywhere.
-        r = static_cast<long double>(p.Radius) + 2.0L * p.SegmentLength + gap + reach;
+        r = static_cast<long double>(p.Radius) + tickLength + gap + reach;
     }
     TextPlacementBox box;
     box.x = static_cast<double>(p.CenterX + r * c);

@@ -31,6 +31,11 @@ double TextHeightPixels(long double mm, double pixelsPerMm);
 // text's up points away from the pivot.
 TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double textWidth, const TextStyle& style);
 
+// The same beside a tick of `tickLength` pixels (a label of a definition
+// line beside its own M, N or S tick).
+TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double textWidth, const TextStyle& style,
+                                 std::int32_t tickLength);
+
 // The box of the unit text: centred on the vertical through the pivot, 60% of
 // Radius above it, upright, 1.5 times the number height.
 TextPlacementBox PlaceUnitText(const ScaleParameters& p, const TextStyle& style);
