@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         } else {
             std::string text;
             for (const std::string& line : lines) text += line + "\r\n";
-            std::cout << sp::Utf8ToCp1250(text) << std::flush;
+            std::cout << sp::Utf8ToFileBytes(text) << std::flush;  // the bytes a file would get
         }
     } catch (const sp::EScaleInput& e) {
         std::cerr << e.what() << "\n";

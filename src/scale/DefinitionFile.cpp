@@ -86,13 +86,18 @@ void WriteDefinition(const std::vector<DefinitionRow>& rows, const std::string& 
 void WriteDefinitionLines(const std::vector<std::string>& lines, const std::string& fileName) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    const std::string bytes = Utf8ToCp1250(text);
+    const std::string bytes = Utf8ToFileBytes(text);
     WriteFileAtomically(fileName, {bytes});
 }
 
 std::vector<std::string> SplitDefinitionText(const std::string& bytes) {
     std::vector<std::string> lines;
-    for (const TextLine& line : CutLines(bytes.substr(0, bytes.find('\0')))) lines.push_back(Cp1250ToUtf8(line.text));
+    // The mark decides for the whole file: after it every line is UTF-8.
+    const bool utf8 = HasUtf8Bom(bytes);
+    std::string text = utf8 ? bytes.substr(3) : bytes;
+    text.resize(std::min(text.size(), text.find('\0')));
+    for (const TextLine& line : CutLines(text))
+        lines.push_back(utf8 ? line.text : Cp1250ToUtf8(line.text));
     return lines;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Graphics.h"
+#include "TextLayout.h"
 
 namespace sp {
 
@@ -40,7 +41,14 @@ struct DisplayEllipse {
     friend bool operator==(const DisplayEllipse&, const DisplayEllipse&) = default;
 };
 
-using DisplayItem = std::variant<DisplayMove, DisplayLine, DisplayEllipse>;
+// A text as its glyph outlines, filled black (non-zero winding); the pen
+// and its position stay as they were.
+struct DisplayText {
+    TextOutline outline;
+    friend bool operator==(const DisplayText&, const DisplayText&) = default;
+};
+
+using DisplayItem = std::variant<DisplayMove, DisplayLine, DisplayEllipse, DisplayText>;
 
 struct DisplayList {
     std::int32_t Width = 0, Height = 0;  // the picture, grid pixels

@@ -24,6 +24,8 @@ public:
     virtual void MoveTo(TPoint to) = 0;
     virtual void LineTo(TPoint to) = 0;
     virtual void Ellipse(const TRect& box) = 0;
+    // Fills the outline black; pen, brush and pen position stay.
+    virtual void FillText(const TextOutline& outline) = 0;
     // Column x of everything drawn goes to column Width - 1 - x.
     virtual void MirrorLeftRight() = 0;
 };
@@ -44,6 +46,7 @@ public:
     void MoveTo(TPoint to) override { bitmap_->Canvas().MoveToEx(to.x, to.y); }
     void LineTo(TPoint to) override { bitmap_->Canvas().LineTo(to.x, to.y); }
     void Ellipse(const TRect& b) override { bitmap_->Canvas().Ellipse(b.Left, b.Top, b.Right, b.Bottom); }
+    void FillText(const TextOutline& outline) override { FillOutline(*bitmap_, outline); }
     void MirrorLeftRight() override;
 
     std::unique_ptr<TBitmap> TakePicture() { return std::move(bitmap_); }
@@ -68,6 +71,7 @@ public:
     void MoveTo(TPoint to) override { list_.Items.emplace_back(DisplayMove{to, pen_.Width()}); }
     void LineTo(TPoint to) override { list_.Items.emplace_back(DisplayLine{to, pen_.Width(), pen_.Color}); }
     void Ellipse(const TRect& box) override { list_.Items.emplace_back(DisplayEllipse{box, pen_.Width(), brush_}); }
+    void FillText(const TextOutline& outline) override { list_.Items.emplace_back(DisplayText{outline}); }
     void MirrorLeftRight() override { list_.Mirrored = !list_.Mirrored; }
 
     DisplayList TakeList() { return std::move(list_); }

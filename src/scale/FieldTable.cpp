@@ -30,6 +30,16 @@ const std::vector<FieldRow>& FieldTable() {
         {"Scale", "HalfSmall", C, 0, "0", "0", "0", nullptr, &F::cboxHalfSmall, "cboxHalfSmall"},
         {"Scale", "Frame", C, 0, "0", "0", "1", nullptr, &F::cboxFrame, "cboxFrame"},
         {"Scale", "Mirror", C, 0, "1", "0", "1", nullptr, &F::cboxMirror, "cboxMirror"},
+        // After every older key, in a section of their own: a first-run file
+        // keeps its older lines and their order, older copies ignore these.
+        {"Numbers", "ValueLeft", P, 0, "", "", "", &F::edtValueLeft, nullptr, "edtValueLeft"},
+        {"Numbers", "ValueRight", P, 0, "", "", "", &F::edtValueRight, nullptr, "edtValueRight"},
+        {"Numbers", "Unit", P, 0, "", "", "", &F::edtUnit, nullptr, "edtUnit"},
+        {"Numbers", "TextHeight", P, 0, "3,5", "3,5", "3,5", &F::edtTextHeight, nullptr, "edtTextHeight"},
+        {"Numbers", "Font", P, 0, "DejaVu Sans", "DejaVu Sans", "DejaVu Sans", &F::edtFont, nullptr, "edtFont"},
+        {"Numbers", "Inside", C, 0, "0", "0", "0", nullptr, &F::cboxInside, "cboxInside"},
+        {"Numbers", "Radial", C, 0, "0", "0", "0", nullptr, &F::cboxRadial, "cboxRadial"},
+        {"Numbers", "DecimalPoint", C, 0, "0", "0", "0", nullptr, &F::cboxDecimalPoint, "cboxDecimalPoint"},
     };
     return rows;
 }

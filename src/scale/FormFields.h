@@ -20,6 +20,15 @@ struct FormFields {
     std::string medtSegmentWidth;                 // pen width, pixels
     std::string medtMasterSegment;                // every n-th segment is a master
     bool cboxDual = false, cboxHalfSmall = false, cboxFrame = false, cboxMirror = false;
+    // The texts of the scale; both values empty, the unit empty and no label
+    // in the definition draw no text at all.
+    std::string edtValueLeft, edtValueRight;  // the numbers at LeftAngle and RightAngle
+    std::string edtUnit;                      // free text above the pivot
+    std::string edtTextHeight;                // cap height of the numbers, mm, decimal
+    std::string edtFont;                      // font family, looked up by name
+    bool cboxInside = false;                  // numbers inside the arc
+    bool cboxRadial = false;                  // numbers turned along the radius
+    bool cboxDecimalPoint = false;            // "2.5" instead of "2,5"
 
     friend bool operator==(const FormFields&, const FormFields&) = default;
 };

@@ -90,12 +90,15 @@ std::string IniFile::ReadText(const std::string& section, const std::string& key
     } catch (const EError&) {
         return def;
     }
-    const std::vector<Line> lines = CutLines(bytes);
-    const Found f = Find(lines, Utf8ToCp1250(section), Utf8ToCp1250(key));
+    const bool utf8 = HasUtf8Bom(bytes);
+    const std::vector<Line> lines = CutLines(utf8 ? bytes.substr(3) : bytes);
+    const auto encode = [&](const std::string& t) { return utf8 ? t : Utf8ToCp1250(t); };
+    const Found f = Find(lines, encode(section), encode(key));
     if (f.keyLine == std::string::npos) return def;
     std::string k, v;
     KeyLine(lines[f.keyLine].text, k, v);
-    return FirstChars(Cp1250ToUtf8(DecodeValue(v)), MaxValueChars);
+    const std::string value = DecodeValue(v);
+    return FirstChars(utf8 ? value : Cp1250ToUtf8(value), MaxValueChars);
 }
 
 bool ParseIniNumber(std::string text, std::int32_t& value) {
@@ -118,6 +121,16 @@ void IniFile::WriteText(const std::string& section, const std::string& key, cons
         std::string bytes;
         struct stat st {};
         if (::stat(full.c_str(), &st) == 0) bytes = ReadWholeFile(full);
+        // A value beyond the code page turns the whole file into UTF-8 with
+        // the mark; a file with the mark stays UTF-8.
+        bool utf8 = HasUtf8Bom(bytes);
+        if (utf8)
+            bytes.erase(0, 3);
+        else if (!FitsCp1250(section + key + value)) {
+            bytes = Cp1250ToUtf8(bytes);
+            utf8 = true;
+        }
+        const auto encode = [&](const std::string& t) { return utf8 ? t : Utf8ToCp1250(t); };
         std::vector<Line> lines = CutLines(bytes);
         std::string lineEnd = "\r\n";
         for (const Line& l : lines)
@@ -125,8 +138,8 @@ void IniFile::WriteText(const std::string& section, const std::string& key, cons
                 lineEnd = l.end;
                 break;
             }
-        const std::string sec = Utf8ToCp1250(section), k = Utf8ToCp1250(key);
-        const std::string keyLine = k + "=" + EncodeValue(Utf8ToCp1250(value));
+        const std::string sec = encode(section), k = encode(key);
+        const std::string keyLine = k + "=" + EncodeValue(encode(value));
         const Found f = Find(lines, sec, k);
         if (f.keyLine != std::string::npos) {
             lines[f.keyLine].text = keyLine;
@@ -140,7 +153,7 @@ void IniFile::WriteText(const std::string& section, const std::string& key, cons
             if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = lineEnd;
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{keyLine, lineEnd});
         }
-        std::string out;
+        std::string out = utf8 ? kUtf8Bom : "";
         out.reserve(bytes.size() + keyLine.size() + 16);
         for (const Line& l : lines) out += l.text + l.end;
         WriteFileAtomically(full, {out});

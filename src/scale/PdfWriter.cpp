@@ -37,6 +37,24 @@ void SetColour(cairo_t* cr, TColor c) {
     cairo_set_source_rgb(cr, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, ((c >> 16) & 0xFF) / 255.0);
 }
 
+// Glyph outlines filled black with the non-zero rule, as the raster fills them.
+void FillText(cairo_t* cr, const TextOutline& t) {
+    cairo_new_path(cr);
+    for (const OutlineOp& op : t.ops) {
+        switch (op.kind) {
+            case OutlineOp::Kind::MoveTo: cairo_move_to(cr, op.p[0].x, op.p[0].y); break;
+            case OutlineOp::Kind::LineTo: cairo_line_to(cr, op.p[0].x, op.p[0].y); break;
+            case OutlineOp::Kind::CurveTo:
+                cairo_curve_to(cr, op.p[0].x, op.p[0].y, op.p[1].x, op.p[1].y, op.p[2].x, op.p[2].y);
+                break;
+            case OutlineOp::Kind::Close: cairo_close_path(cr); break;
+        }
+    }
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    SetColour(cr, clBlack);
+    cairo_fill(cr);
+}
+
 void Draw(cairo_t* cr, const DisplayList& list, double pageWidth, double pageHeight) {
     SetColour(cr, clWhite);
     cairo_rectangle(cr, 0, 0, pageWidth, pageHeight);
@@ -69,7 +87,8 @@ void Draw(cairo_t* cr, const DisplayList& list, double pageWidth, double pageHei
             cairo_restore(cr);
             SetColour(cr, e.color);
             cairo_fill(cr);
-        });
+        },
+        [&](const TextOutline& t) { FillText(cr, t); });
 }
 
 }  // namespace

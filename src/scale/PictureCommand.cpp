@@ -5,12 +5,18 @@
 #include "Errors.h"
 #include "DrawingSurface.h"
 #include "ScaleDrawing.h"
+#include "ScaleText.h"
 
 namespace sp {
 
 PictureResult RunPictureCommand(PictureSession& s, FormFields& fields, const AskFileName& askFileName) {
     PictureResult result;
     if (auto message = ReadScaleParameters(s.Params, fields)) {
+        result.message = *message;
+        return result;
+    }
+    ScaleTextSettings text;
+    if (auto message = ReadScaleText(s.Params, fields, s.DefinitionActive && DefinitionHasLabels(s.DefinitionList), text)) {
         result.message = *message;
         return result;
     }

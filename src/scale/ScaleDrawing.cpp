@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "DefinitionAngle.h"
+#include "DefinitionFile.h"
 #include "Procs.h"
 
 namespace sp {
@@ -74,7 +75,9 @@ void FlipBitmap(TBitmap& bitmap, int mode) {
     c.CopyRect(dest, c, source);
 }
 
-void DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p, const std::vector<std::string>& definition) {
+std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p,
+                                                 const std::vector<std::string>& definition) {
+    std::vector<LabelledTick> labelled;
     FieldArray fields;
     std::int32_t length = 0;  // before the first M, N or S line: a segment of length 0
     for (const std::string& line : definition) {
@@ -99,7 +102,10 @@ void DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p, const s
         const double currentAngle = static_cast<double>(DefinitionAngle(fields[1]));
         c.MoveTo(ScalePoint(p, currentAngle, p.Radius));
         c.LineTo(ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length)));
+        if (std::string label = DefinitionLabel(line); !label.empty())
+            labelled.push_back({currentAngle, length, std::move(label)});
     }
+    return labelled;
 }
 
 void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
@@ -127,10 +133,12 @@ void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
     // The segment length, not the width: the uniform mode replaces it before
     // every segment, a definition keeps it until its first M, N or S line.
     c.SetPenWidth(p.SegmentLength);
+    std::vector<LabelledTick> labelled;
     if (definitionActive)
-        DrawDefinitionSegments(c, p, definition);
+        labelled = DrawDefinitionSegments(c, p, definition);
     else
         DrawUniformSegments(c, p, f.cboxHalfSmall);
+    DrawScaleText(c, p, f, definitionActive, labelled);
 
     if (f.cboxFrame) {
         c.SetPenWidth(StrToInt(f.medtFrameLine));

@@ -12,6 +12,7 @@
 #include "FormFields.h"
 #include "Graphics.h"
 #include "ScaleParameters.h"
+#include "ScaleText.h"
 
 namespace sp {
 
@@ -29,7 +30,9 @@ void FlipBitmap(TBitmap& bitmap, int mode);
 // Draws the segments of `definition` (lines such as "45,M") on `surface`,
 // whose pen is as the drawing left it. Throws EConvertError for a line
 // whose angle is no integer and ERangeError for a field beyond the 64th.
-void DrawDefinitionSegments(DrawingSurface& surface, const ScaleParameters& p, const std::vector<std::string>& definition);
+// Gives the ticks of the lines that carry a label, in line order.
+std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& surface, const ScaleParameters& p,
+                                                 const std::vector<std::string>& definition);
 
 // The drawing sequence: creates the picture on `surface` and draws
 // everything up to and including the mirror, after ReadScaleParameters said

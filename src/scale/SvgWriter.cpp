@@ -20,6 +20,23 @@ std::string Colour(TColor c) {
     return buf;
 }
 
+// Glyph outlines as one filled path; the group's stroke is switched off.
+std::string TextPath(const TextOutline& t) {
+    std::string d;
+    for (const OutlineOp& op : t.ops) {
+        switch (op.kind) {
+            case OutlineOp::Kind::MoveTo: d += "M" + Num(op.p[0].x) + ' ' + Num(op.p[0].y); break;
+            case OutlineOp::Kind::LineTo: d += "L" + Num(op.p[0].x) + ' ' + Num(op.p[0].y); break;
+            case OutlineOp::Kind::CurveTo:
+                d += "C";
+                for (int i = 0; i < 3; ++i) d += (i ? " " : "") + Num(op.p[i].x) + ' ' + Num(op.p[i].y);
+                break;
+            case OutlineOp::Kind::Close: d += 'Z'; break;
+        }
+    }
+    return "<path stroke=\"none\" fill=\"#000000\" fill-rule=\"nonzero\" d=\"" + d + "\"/>\n";
+}
+
 }  // namespace
 
 std::string SvgDocument(const DisplayList& list) {
@@ -46,7 +63,8 @@ std::string SvgDocument(const DisplayList& list) {
         [&](const FilledEllipse& e) {
             svg += "<ellipse cx=\"" + Num(e.centre.x) + "\" cy=\"" + Num(e.centre.y) + "\" rx=\"" + Num(e.rx) +
                    "\" ry=\"" + Num(e.ry) + "\" fill=\"" + Colour(e.color) + "\"/>\n";
-        });
+        },
+        [&](const TextOutline& t) { svg += TextPath(t); });
     svg += "</g>\n</svg>\n";
     return svg;
 }

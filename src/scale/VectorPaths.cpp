@@ -16,8 +16,9 @@ double RunOffset(std::int32_t width, bool slanted) { return (width % 2 == 0 && !
 
 class Walker {
 public:
-    Walker(const std::function<void(const PenRun&)>& run, const std::function<void(const FilledEllipse&)>& ellipse)
-        : run_(run), ellipse_(ellipse) {}
+    Walker(const std::function<void(const PenRun&)>& run, const std::function<void(const FilledEllipse&)>& ellipse,
+           const std::function<void(const TextOutline&)>& text)
+        : run_(run), ellipse_(ellipse), text_(text) {}
 
     void operator()(const DisplayMove& m) {
         Flush();
@@ -44,6 +45,11 @@ public:
         if (w <= 0 || h <= 0) return;
         ellipse_({{e.box.Left + w / 2, e.box.Top + h / 2}, w / 2, h / 2, e.brush});
     }
+    void operator()(const DisplayText& t) {
+        if (t.outline.empty()) return;
+        Flush();
+        text_(t.outline);
+    }
     void Flush() {
         if (open_) {
             const double o = RunOffset(static_cast<std::int32_t>(current_.width), slanted_);
@@ -58,6 +64,7 @@ public:
 private:
     const std::function<void(const PenRun&)>& run_;
     const std::function<void(const FilledEllipse&)>& ellipse_;
+    const std::function<void(const TextOutline&)>& text_;
     TPoint pos_;
     bool open_ = false;
     bool slanted_ = false;
@@ -68,8 +75,9 @@ private:
 }  // namespace
 
 void WalkVectorPaths(const DisplayList& list, const std::function<void(const PenRun&)>& run,
-                     const std::function<void(const FilledEllipse&)>& ellipse) {
-    Walker walker(run, ellipse);
+                     const std::function<void(const FilledEllipse&)>& ellipse,
+                     const std::function<void(const TextOutline&)>& text) {
+    Walker walker(run, ellipse, text);
     for (const DisplayItem& item : list.Items) std::visit(walker, item);
     walker.Flush();
 }

@@ -39,7 +39,10 @@ struct FilledEllipse {
 // Calls `run` and `ellipse` in the order of the list. A move starts a new
 // run, so does a change of pen width or colour; a zero-length line of a
 // one-pixel pen paints nothing in the raster and is left out here too.
+// A text's outline goes to `text` in its place in that order (a text ends
+// the pen run before it).
 void WalkVectorPaths(const DisplayList& list, const std::function<void(const PenRun&)>& run,
-                     const std::function<void(const FilledEllipse&)>& ellipse);
+                     const std::function<void(const FilledEllipse&)>& ellipse,
+                     const std::function<void(const TextOutline&)>& text);
 
 }  // namespace sp

@@ -1,6 +1,7 @@
 #include "MainLayout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 
 #include "Button.h"
 #include "MaskEdit.h"
+#include "TextLayout.h"
 
 namespace sp {
 
@@ -25,7 +27,7 @@ QFont WindowFont() {
 
 namespace {
 
-enum class Kind { Group, Panel, Label, Masked, Plain, Check, Button };
+enum class Kind { Group, Panel, Label, Masked, Plain, Check, Button, FontChoice };
 
 // One control: its kind, object name, caption (a label's text), the object
 // name of its parent, and its place. A label takes its natural size (width
@@ -86,6 +88,22 @@ constexpr Control Controls[] = {
     {Kind::Button, "btnManual", "&Manuálna definícia", "pnlBotom", 32, 8, 129, 25, 0},
     {Kind::Button, "btnSave", "&Uložiť obrázok", "pnlBotom", 168, 8, 129, 25, 0},
     {Kind::Button, "btnClose", "&Koniec", "pnlBotom", 304, 8, 129, 25, 0},
+
+    // The texts of the scale, below the older panel, which stays as it was.
+    {Kind::Group, "gboxNumbers", " Čísla: ", "Panel2", 8, 4, 473, 105, 0},
+    {Kind::Label, "lblValueLeft", "Hodnota vľavo:", "gboxNumbers", 16, 22, 0, 0, 0},
+    {Kind::Plain, "edtValueLeft", nullptr, "gboxNumbers", 112, 18, 60, 21, 0},
+    {Kind::Label, "lblValueRight", "Hodnota vpravo:", "gboxNumbers", 184, 22, 0, 0, 0},
+    {Kind::Plain, "edtValueRight", nullptr, "gboxNumbers", 280, 18, 60, 21, 0},
+    {Kind::Label, "lblUnit", "Jednotka:", "gboxNumbers", 352, 22, 0, 0, 0},
+    {Kind::Plain, "edtUnit", nullptr, "gboxNumbers", 408, 18, 57, 21, 0},
+    {Kind::Label, "lblTextHeight", "Výška písma [mm]:", "gboxNumbers", 16, 52, 0, 0, 0},
+    {Kind::Plain, "edtTextHeight", nullptr, "gboxNumbers", 112, 48, 60, 21, 0},
+    {Kind::Label, "lblFont", "Písmo:", "gboxNumbers", 184, 52, 0, 0, 0},
+    {Kind::FontChoice, "cmbFont", nullptr, "gboxNumbers", 280, 48, 185, 21, 0},
+    {Kind::Check, "cboxInside", "Čísla vnútri", "gboxNumbers", 16, 80, 120, 17, 0},
+    {Kind::Check, "cboxRadial", "Otočené", "gboxNumbers", 184, 80, 100, 17, 0},
+    {Kind::Check, "cboxDecimalPoint", "Desatinná bodka", "gboxNumbers", 352, 80, 113, 17, 0},
 };
 
 // The buttons come last, right to left on the screen.
@@ -94,7 +112,8 @@ constexpr const char* TabOrder[] = {
     "medtY",         "medtNumSegments", "medtSegmentLength", "cboxDual", "medtRadius",
     "cboxHalfSmall", "cboxFrame",     "medtFrameLine", "medtArchLine",     "medtSegmentWidth",
     "medtMasterSegment", "medtCentralRadius", "cboxMirror", "btnClose", "btnSave",
-    "btnManual"};
+    "btnManual", "edtValueLeft", "edtValueRight", "edtUnit", "edtTextHeight", "cmbFont", "cboxInside",
+    "cboxRadial", "cboxDecimalPoint"};
 
 QFont Bold(QFont f) {
     f.setBold(true);
@@ -137,6 +156,19 @@ QWidget* Make(const Control& c, QWidget* parent) {
             b->setGeometry(c.left, c.top, c.width, c.height);
             return b;
         }
+        case Kind::FontChoice: {
+            // Editable: a family that is not installed can still be named
+            // (fontconfig then takes its best match). The text is read and
+            // set through the combo's own line edit, named as the field.
+            auto* b = new QComboBox(parent);
+            b->setEditable(true);
+            b->setInsertPolicy(QComboBox::NoInsert);
+            for (const std::string& family : InstalledFontFamilies()) b->addItem(QString::fromStdString(family));
+            b->setFont(Bold(base));
+            b->setGeometry(c.left, c.top, c.width, c.height);
+            b->lineEdit()->setObjectName("edtFont");
+            return b;
+        }
         case Kind::Button: {
             auto* b = new TButton(caption, parent);
             b->setFont(Bold(base));
@@ -154,6 +186,10 @@ void BuildMainLayout(QWidget* form) {
     panel->setObjectName("Panel1");
     panel->setGeometry(0, 0, 488, 298);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* numbers = new QFrame(form);
+    numbers->setObjectName("Panel2");
+    numbers->setGeometry(0, 298, 488, MainFormHeight - 298);
+    numbers->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     for (const Control& c : Controls) {
         auto* parent = form->findChild<QWidget*>(c.parent);

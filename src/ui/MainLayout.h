@@ -13,8 +13,11 @@ namespace sp {
 // The windows' font: regular, 11 pixels, of the MS Sans Serif widths.
 QFont WindowFont();
 
-// Creates every control of the main window inside `form` (488 x 298) and
-// sets their Tab order.
+// The main window's height: the older panel (298) and the numbers' panel.
+constexpr int MainFormHeight = 414;
+
+// Creates every control of the main window inside `form` (488 x
+// MainFormHeight) and sets their Tab order.
 void BuildMainLayout(QWidget* form);
 
 }  // namespace sp

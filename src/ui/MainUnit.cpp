@@ -82,7 +82,7 @@ TMainForm::TMainForm(const std::string& exePath, Dialogs& dialogs, QWidget* pare
 }
 
 void TMainForm::createControls() {
-    setFixedSize(488, 298);
+    setFixedSize(488, MainFormHeight);
     setFont(WindowFont());
     BuildMainLayout(this);
     findControls();
