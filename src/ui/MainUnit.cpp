@@ -313,14 +313,14 @@ void TMainForm::centreOnScreen() {
 }
 
 // The preview panel right of the fields, unless the settings say
-// [Window] Preview=0: then the window is exactly the fixed one it always was.
+// [Window] Preview=0: then the window is the fixed one of the fields alone.
 // The key is only read, never written, so the settings file stays as it was.
 void TMainForm::setupPreview() {
     if (IniFile(settingsPath_).ReadNumber("Window", "Preview", 1) == 0) return;
     preview_ = new TScalePreview(this);
-    setMinimumSize(488 + 200, 298);
+    setMinimumSize(488 + 200, MainFormHeight);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(488 + 400, 298);
+    resize(488 + 400, MainFormHeight);
     for (const FieldRow& row : FieldTable()) {
         if (row.kind == FieldKind::Check)
             connect(findChild<QCheckBox*>(row.control), &QCheckBox::toggled, this, &TMainForm::schedulePreview);

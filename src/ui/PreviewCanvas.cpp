@@ -30,7 +30,28 @@ QTransform GridToDevice(const DisplayList& list, QPointF origin, double zoom) {
 
 }  // namespace
 
-// The vector writers' runs and ellipses, in the list's order, so the preview
+namespace {
+
+// Glyph outlines as one path, filled by the non-zero rule as in the files.
+QPainterPath TextPath(const TextOutline& t) {
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (const OutlineOp& op : t.ops) {
+        switch (op.kind) {
+            case OutlineOp::Kind::MoveTo: path.moveTo(op.p[0].x, op.p[0].y); break;
+            case OutlineOp::Kind::LineTo: path.lineTo(op.p[0].x, op.p[0].y); break;
+            case OutlineOp::Kind::CurveTo:
+                path.cubicTo(op.p[0].x, op.p[0].y, op.p[1].x, op.p[1].y, op.p[2].x, op.p[2].y);
+                break;
+            case OutlineOp::Kind::Close: path.closeSubpath(); break;
+        }
+    }
+    return path;
+}
+
+}  // namespace
+
+// The vector writers' runs, ellipses and text, in the list's order, so the preview
 // strokes what the SVG and PDF files hold.
 void PaintDisplayList(QPainter& painter, const DisplayList& list, double minWidth) {
     QPen pen(Qt::black);
@@ -50,7 +71,8 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list, double minWidt
             painter.setPen(Qt::NoPen);
             painter.setBrush(Colour(e.color));
             painter.drawEllipse(QPointF(e.centre.x, e.centre.y), e.rx, e.ry);
-        });
+        },
+        [&](const TextOutline& t) { painter.fillPath(TextPath(t), Qt::black); });
 }
 
 QImage PlateImage(const DisplayList& list, QSize size) {

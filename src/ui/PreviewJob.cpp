@@ -27,6 +27,7 @@ public:
     void MoveTo(TPoint to) override { count(), rec_.MoveTo(to); }
     void LineTo(TPoint to) override { count(), rec_.LineTo(to); }
     void Ellipse(const TRect& box) override { count(), rec_.Ellipse(box); }
+    void FillText(const TextOutline& outline) override { count(), rec_.FillText(outline); }
     void MirrorLeftRight() override { rec_.MirrorLeftRight(); }
     DisplayList TakeList() { return rec_.TakeList(); }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "MainLayout.h"
 #include "PreviewCanvas.h"
 #include "ScalePreview.h"
 #include "Settings.h"
@@ -56,8 +57,8 @@ TEST(Preview, ShownBesideTheFieldsAndRedrawnOnEveryEdit) {
     App a;
     Settle(a);
     EXPECT_EQ(a.form->width(), 488 + 400);
-    EXPECT_EQ(a.form->height(), 298);
-    EXPECT_EQ(Panel(a)->geometry(), QRect(488, 0, 400, 298));
+    EXPECT_EQ(a.form->height(), MainFormHeight);
+    EXPECT_EQ(Panel(a)->geometry(), QRect(488, 0, 400, MainFormHeight));
     EXPECT_EQ(a.Find<QLabel>("lblPreviewFacts")->text(), "80 × 40 mm · 1890 × 945 px · 600 dpi");
     const QImage first = Grab(a);
     EXPECT_GT(DarkPixels(first), 50);  // the arc and the ticks, in black
@@ -212,7 +213,7 @@ TEST(Preview, PreviewOffGivesTheFixedWindowAndTheKeyStays) {
     EXPECT_EQ(a.Ini(), before);  // no [Window] section is written
     Restart(a, "[Window]\r\nPreview=0\r\n");
     EXPECT_EQ(a.form->findChild<TScalePreview*>(), nullptr);
-    EXPECT_EQ(a.form->size(), QSize(488, 298));
+    EXPECT_EQ(a.form->size(), QSize(488, MainFormHeight));  // the fields and the numbers group
     EXPECT_EQ(a.form->minimumSize(), a.form->maximumSize());
     a.Button("btnClose")->click();
     EXPECT_EQ(a.Ini(), before + "[Window]\r\nPreview=0\r\n");
@@ -286,4 +287,22 @@ TEST(Preview, FilterDescriptionsAndTheirExtensions) {
     EXPECT_EQ(d, QStringList({"Bitmaps (*.bmp)", "PNG (*.png)"}));
     EXPECT_EQ(FilterExtension("PNG (*.png)"), "png");
     EXPECT_EQ(FilterExtension("Textový súbor (*.txt)"), "txt");
+}
+
+// The numbers and the unit are drawing calls like the ticks: the preview
+// shows them, and only where the saved picture has them (around the arc).
+TEST(Preview, ShowsTheNumbersAndTheUnit) {
+    App a;
+    Settle(a);
+    const QImage plain = Grab(a);
+    a.Edit("edtTextHeight")->setText("2,5");
+    a.Edit("edtValueLeft")->setText("0");
+    a.Edit("edtValueRight")->setText("10");
+    a.Edit("edtUnit")->setText("mA");
+    Settle(a);
+    const QImage numbered = Grab(a);
+    EXPECT_GT(DarkPixels(numbered), DarkPixels(plain) + 30);
+    a.Edit("edtValueRight")->setText("x");  // refused: the sentence over the faded picture
+    Settle(a);
+    EXPECT_NE(Grab(a), numbered);
 }
