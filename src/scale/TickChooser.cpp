@@ -54,37 +54,100 @@ public:
         return v;
     }
 
-    // Numbered values walking up from the low end: at each one the step of
-    // the last one while it leaves room for both numbers (so a widening
-    // scale keeps a regular step), else the smallest step that does.
+    // The numbered values. A linear scale keeps one step from end to end;
+    // on other laws the step may change along the scale, but only at a value
+    // numbered under both steps, so every number stays a multiple of the
+    // step around it.
     std::vector<long double> ChooseNumbered() const {
-        std::vector<long double> v{lo_};
-        long double last = 0;
-        while (v.back() < hi_) {
-            long double next = hi_;
-            if (last > 0) {
-                const long double n = NextMultiple(v.back(), last);
-                if (n > v.back() && n < hi_ - last * kTolerance && NumbersFit(v.back(), n)) {
-                    v.push_back(n);
-                    continue;
-                }
-            }
-            for (const long double s : steps_) {
-                const long double n = NextMultiple(v.back(), s);
-                if (n >= hi_ - s * kTolerance) break;
-                if (NumbersFit(v.back(), n)) {
-                    next = n;
-                    last = s;
-                    break;
-                }
-            }
-            if (!(next > v.back()) || v.size() > kMaxTicks) next = hi_;
-            v.push_back(next);
+        std::vector<long double> even = Uniform();
+        if (law_.Input().law == Law::Linear) return even;
+        // A law whose spacing is even enough (an exponent near 1, calibration
+        // points on a near line) numbers as many values with one step.
+        std::vector<long double> varying = Varying();
+        return even.size() >= varying.size() ? even : varying;
+    }
+
+    // The smallest step whose numbers all have room beside their neighbours
+    // between a and b; the pair with an end that is no multiple of the step
+    // is left to DropBesideEnds. Empty when no step leaves room.
+    std::vector<long double> EvenStretch(long double a, long double b, long double finest, bool aEnd, bool bEnd) const {
+        for (const long double s : steps_) {
+            if (s < finest * (1 - kTolerance)) continue;
+            if ((!aEnd && !IsMultiple(a, s)) || (!bEnd && !IsMultiple(b, s))) continue;
+            const std::vector<long double> inside = Between(a, b, s);
+            if (inside.empty() || inside.size() > kMaxTicks) continue;
+            bool fits = !IsMultiple(a, s) || NumbersFit(a, inside.front());
+            fits = fits && (!IsMultiple(b, s) || NumbersFit(inside.back(), b));
+            for (std::size_t k = 1; fits && k < inside.size(); ++k) fits = NumbersFit(inside[k - 1], inside[k]);
+            if (fits) return inside;
         }
+        return {};
+    }
+
+    std::vector<long double> Uniform() const {
+        std::vector<long double> v = EvenStretch(lo_, hi_, 0, true, true);
+        v.insert(v.begin(), lo_);
+        v.push_back(hi_);
         return v;
     }
 
-    static long double NextMultiple(long double v, long double s) { return (std::floor(v / s + kTolerance) + 1) * s; }
+    // Round values first, as a person numbers a crowding scale: 0 and the
+    // powers of ten, then five and two times them, each where it has room
+    // beside the numbers already placed; then each stretch between two of
+    // them on the smallest even step that has room there.
+    std::vector<long double> Varying() const {
+        std::vector<long double> v{lo_, hi_};
+        for (const long double m : {1.0L, 5.0L, 2.0L})
+            for (const long double x : Anchors(m)) {
+                const auto at = std::lower_bound(v.begin(), v.end(), x);
+                if (at == v.begin() || at == v.end() || *at == x) continue;
+                if (NumbersFit(*(at - 1), x) && NumbersFit(x, *at)) v.insert(at, x);
+            }
+        std::vector<long double> out{lo_};
+        long double previous = 0;  // the step of the stretch before
+        for (std::size_t k = 1; k < v.size(); ++k) {
+            const long double a = v[k - 1], b = v[k];
+            const std::vector<long double> inside = EvenStretch(a, b, FinestStep(a, b, previous), k == 1, k + 1 == v.size());
+            previous = inside.size() > 0 ? Gap(inside, a) : b - a;
+            out.insert(out.end(), inside.begin(), inside.end());
+            out.push_back(b);
+        }
+        return out;
+    }
+
+    // A stretch numbered on an even step of its own (5 to 10) is split only
+    // one 1-2-5 step finer (by 2, which 5 is not a multiple of: not at all),
+    // unless the stretch before already runs on the finer step, so the step
+    // never jumps from 5 to 1 at a single number.
+    long double FinestStep(long double a, long double b, long double previous) const {
+        const long double g = b - a;
+        const auto own = std::find_if(steps_.begin(), steps_.end(), [&](long double s) { return std::fabs(s - g) <= s * kTolerance; });
+        if (own == steps_.end() || !IsMultiple(a, g) || own == steps_.begin()) return 0;
+        const long double next = *(own - 1);
+        return previous > 0 && previous < next ? previous : next;
+    }
+
+    static long double Gap(const std::vector<long double>& inside, long double a) {
+        return inside.size() > 1 ? inside[1] - inside[0] : inside[0] - a;
+    }
+
+    // 0 and m times the powers of ten strictly inside the scale, by the
+    // magnitude of the value (so -10 and 10 alike): 0 first, then the larger
+    // ones, which a person numbers before the smaller.
+    std::vector<long double> Anchors(long double m) const {
+        std::vector<long double> a;
+        const long double big = std::max(std::fabs(lo_), std::fabs(hi_));
+        const int top = static_cast<int>(std::floor(std::log10(big))) + 1;
+        const int bottom = static_cast<int>(std::floor(std::log10(steps_.front())));
+        for (int e = bottom; e <= top; ++e)
+            for (const long double sign : {-1.0L, 1.0L}) {
+                const long double x = sign * m * std::pow(10.0L, static_cast<long double>(e));
+                if (x > lo_ && x < hi_) a.push_back(x);
+            }
+        std::stable_sort(a.begin(), a.end(), [](long double x, long double y) { return std::fabs(x) > std::fabs(y); });
+        if (m == 1 && lo_ < 0 && hi_ > 0) a.insert(a.begin(), 0);
+        return a;
+    }
 
     // The subdivision of one interval between major ticks: the smallest step
     // with at most 9 ticks inside that keeps them the minimum distance apart.
@@ -147,6 +210,16 @@ std::vector<long double> Inside(const Chooser& c, long double a, long double b, 
     return inside;
 }
 
+// The ends keep their numbers exactly as given; a multiple of the step too
+// close to an end's number (250 beside the end 260) stays a tick of the
+// middle size without its number.
+void DropBesideEnds(const Chooser& c, std::vector<Tick>& majors) {
+    const auto drop = [](Tick& t) { t = {t.value, TickKind::Medium, false}; };
+    for (std::size_t k = majors.size() - 1; k >= 2 && !c.NumbersFit(majors[k - 1].value, c.hi_); --k) drop(majors[k - 1]);
+    for (std::size_t k = 1; k + 1 < majors.size() && majors[k].numbered && !c.NumbersFit(c.lo_, majors[k].value); ++k)
+        drop(majors[k]);
+}
+
 }  // namespace
 
 std::vector<Tick> ChooseTicks(const MeterLaw& law, const TickSteps& steps, const TickRoom& room) {
@@ -180,9 +253,7 @@ std::vector<Tick> ChooseTicks(const MeterLaw& law, const TickSteps& steps, const
             v = c.ChooseNumbered();
         }
         for (const long double x : v) majors.push_back({x, TickKind::Major, true});
-        if (steps.major <= 0)  // a step the user gave is kept as given
-            for (std::size_t k = majors.size() - 1; k >= 2 && !c.NumbersFit(majors[k - 1].value, c.hi_); --k)
-                majors[k - 1] = {majors[k - 1].value, TickKind::Medium, false};
+        if (steps.major <= 0) DropBesideEnds(c, majors);  // a step the user gave is kept as given
     }
 
     std::vector<Tick> ticks;

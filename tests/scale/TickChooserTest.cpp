@@ -176,3 +176,96 @@ TEST(TickChooser, HugeValuesEndInsteadOfLooping) {
     EXPECT_EQ(t.back().value, s.law.to);
     EXPECT_LE(t.size(), kMaxTicks);
 }
+
+namespace {
+
+std::vector<std::string> NumbersAt(const std::string& law, int radius) {
+    return Numbers(GenerateTicks(Spec(law + "radius = " + std::to_string(radius) + "\n")));
+}
+
+using Labels = std::vector<std::string>;
+
+// The tick of a value, or nullptr.
+const GeneratedTick* TickOf(const std::vector<GeneratedTick>& t, long double v) {
+    for (const GeneratedTick& g : t)
+        if (std::fabs(g.value - v) < 1e-9L) return &g;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(TickChooser, LinearScaleKeepsOneStep) {
+    // 0-20 V on 90 degrees at 15 mm: 5 V is 5.89 mm, but "5" beside "10"
+    // needs (3.15 + 6.3) / 2 + 1.75 = 6.48 mm, so the step is 10; at 30 mm
+    // (11.8 mm) it is 5, with 10 and 15 numbered as well.
+    EXPECT_EQ(NumbersAt("law = linear\nfrom = 0\nto = 20\n", 15), (Labels{"0", "10", "20"}));
+    EXPECT_EQ(NumbersAt("law = linear\nfrom = 0\nto = 20\n", 30), (Labels{"0", "5", "10", "15", "20"}));
+    // 0-260 at 40 mm: step 50 (three-digit neighbours need 9.63 mm, 50 is
+    // 12.1 mm); 250 beside the end's "260" has no room, it stays a tick.
+    const auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 260\nradius = 40\n"));
+    ExpectWellFormed(t, 0, 260, 40);
+    EXPECT_EQ(Numbers(t), (Labels{"0", "50", "100", "150", "200", "260"}));
+    const GeneratedTick* last = TickOf(t, 250);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->kind, TickKind::Medium);
+    EXPECT_EQ(last->label, "");
+    // At 30 mm step 100 (200 stays an unnumbered tick beside "260"); at
+    // 15 mm 100 is 9.06 mm, too little for "100" beside "200", so the step
+    // is 200 and only the ends keep numbers.
+    const auto mid = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 260\n"));
+    EXPECT_EQ(Numbers(mid), (Labels{"0", "100", "260"}));
+    ASSERT_NE(TickOf(mid, 200), nullptr);
+    EXPECT_EQ(TickOf(mid, 200)->kind, TickKind::Medium);
+    EXPECT_EQ(NumbersAt("law = linear\nfrom = 0\nto = 260\n", 15), (Labels{"0", "260"}));
+    // A law close to linear numbers like the linear one.
+    EXPECT_EQ(NumbersAt("law = power\nexponent = 1,1\nfrom = 0\nto = 10\n", 30), (Labels{"0", "2", "4", "6", "8", "10"}));
+    // One step from end to end at every radius: numbered values other than
+    // the ends are evenly spaced.
+    for (int r = 15; r <= 90; r += 5) {
+        const auto n = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 260\nradius = " + std::to_string(r) + "\n"));
+        std::vector<long double> v;
+        for (const GeneratedTick& g : n)
+            if (!g.label.empty()) v.push_back(g.value);
+        for (std::size_t k = 2; k + 1 < v.size(); ++k) EXPECT_NEAR(static_cast<double>(v[k] - v[k - 1]), static_cast<double>(v[1] - v[0]), 1e-9) << r;
+    }
+}
+
+TEST(TickChooser, LogScaleNumbersOneTwoFive) {
+    const std::string log = "law = log\nfrom = 1\nto = 100\n";
+    EXPECT_EQ(NumbersAt(log, 15), (Labels{"1", "10", "100"}));
+    EXPECT_EQ(NumbersAt(log, 30), (Labels{"1", "2", "5", "10", "100"}));
+    EXPECT_EQ(NumbersAt(log, 40), (Labels{"1", "2", "5", "10", "20", "100"}));
+    for (int r = 15; r <= 45; r += 5) {
+        const Labels n = NumbersAt(log, r);
+        EXPECT_NE(std::find(n.begin(), n.end(), "10"), n.end()) << r;
+        for (const std::string& s : n) EXPECT_TRUE(s.starts_with("1") || s.starts_with("2") || s.starts_with("5")) << s;
+    }
+}
+
+TEST(TickChooser, StepChangesOnlyWhereBothStepsNumber) {
+    // Square law 0-10: the low end crowds; 5 is numbered, and from 5 the
+    // step may not drop to 1 (6, 7, 8, 9), as 5 is no multiple of 2.
+    for (const int r : {15, 30, 40, 60}) {
+        EXPECT_EQ(NumbersAt("law = power\nexponent = 2\nfrom = 0\nto = 10\n", r), (Labels{"0", "5", "10"})) << r;
+    }
+    // Every numbered value is a multiple of the smaller even step beside it
+    // (1, 2, 3, 5 would put 5 after a step of 2).
+    const std::vector<std::string> laws = {"law = log\nfrom = 1\nto = 100\n", "law = log\nfrom = 1\nto = 1000\n",
+                                           "law = power\nexponent = 2\nfrom = 0\nto = 100\n", "law = db\nfrom = -20\nto = 3\n",
+                                           "law = ohm-series\ncenter = 50\nfrom = 0\nto = 1000\n"};
+    for (const std::string& law : laws)
+        for (int r = 15; r <= 100; r += 5) {
+            std::vector<long double> v;
+            for (const GeneratedTick& g : GenerateTicks(Spec(law + "radius = " + std::to_string(r) + "\n")))
+                if (!g.label.empty()) v.push_back(g.value);
+            for (std::size_t k = 1; k + 1 < v.size(); ++k) {
+                const long double step = std::min(v[k] - v[k - 1], v[k + 1] - v[k]);
+                const long double mantissa = step / std::pow(10.0L, std::floor(std::log10(step) + 1e-9L));
+                const bool ladder = std::fabs(mantissa - 1) < 1e-9L || std::fabs(mantissa - 2) < 1e-9L || std::fabs(mantissa - 5) < 1e-9L;
+                const long double q = v[k] / step;
+                if (ladder) {
+                    EXPECT_NEAR(static_cast<double>(q), std::round(static_cast<double>(q)), 1e-6) << law << r;
+                }
+            }
+        }
+}
