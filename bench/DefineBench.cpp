@@ -9,12 +9,12 @@
 namespace {
 
 void Generate(benchmark::State& state, const std::string& text) {
-    sp::ScaleSpec spec;
-    sp::ParseScaleSpec(text, spec);
+    sp::ScaleDescription desc;
+    sp::ParseScaleDescription(text, desc);
     std::size_t lines = 0;
     for (auto _ : state) {
         try {
-            const auto definition = sp::GenerateDefinition(spec);
+            const auto definition = sp::GenerateDefinition(desc);
             lines = definition.size();
             benchmark::DoNotOptimize(definition.data());
         } catch (const sp::EError& e) {

@@ -69,16 +69,16 @@ bool IsValueOption(const std::string& name) {
 }
 
 // The angles and the radius of the settings file, or of a first run.
-void TakeSettings(const std::string* settings, sp::ScaleSpec& spec) {
+void TakeSettings(const std::string* settings, sp::ScaleDescription& desc) {
     sp::FormFields fields = sp::FirstRunFields();
     if (settings) {
         std::int32_t dpi = 600;
         sp::ReadWholeFile(*settings);  // an unreadable file is an error, not the defaults
         sp::LoadSettings(sp::FullPath(*settings), fields, dpi);
     }
-    sp::SetSpecValue(spec, "left", fields.edtLAngle);
-    sp::SetSpecValue(spec, "right", fields.edtRAngle);
-    sp::SetSpecValue(spec, "radius", fields.medtRadius);
+    sp::SetDescriptionValue(desc, "left", fields.edtLAngle);
+    sp::SetDescriptionValue(desc, "right", fields.edtRAngle);
+    sp::SetDescriptionValue(desc, "radius", fields.medtRadius);
 }
 
 }  // namespace
@@ -117,10 +117,10 @@ int main(int argc, char** argv) {
         if (!values.count(needed)) return Usage(std::string("--") + needed + " is required");
 
     try {
-        sp::ScaleSpec spec;
-        TakeSettings(hasSettings ? &settings : nullptr, spec);
-        for (const auto& [key, value] : values) sp::SetSpecValue(spec, key, value);
-        const std::vector<std::string> lines = sp::GenerateDefinition(spec);
+        sp::ScaleDescription desc;
+        TakeSettings(hasSettings ? &settings : nullptr, desc);
+        for (const auto& [key, value] : values) sp::SetDescriptionValue(desc, key, value);
+        const std::vector<std::string> lines = sp::GenerateDefinition(desc);
         if (hasOutput) {
             sp::WriteDefinitionLines(lines, output);
         } else {

@@ -4,13 +4,13 @@
 
 namespace sp {
 
-std::vector<GeneratedTick> GenerateTicks(const ScaleSpec& spec) {
-    CheckSpecComplete(spec);
-    const MeterLaw law(spec.law);
-    TickRoom room = spec.room;
-    room.plusSign = spec.law.law == Law::Db;  // decibel scales mark +1, +2, +3
+std::vector<GeneratedTick> GenerateTicks(const ScaleDescription& desc) {
+    CheckDescriptionComplete(desc);
+    const MeterLaw law(desc.law);
+    TickRoom room = desc.room;
+    room.plusSign = desc.law.law == Law::Db;  // decibel scales mark +1, +2, +3
     std::vector<GeneratedTick> out;
-    for (const Tick& t : ChooseTicks(law, spec.steps, room)) {
+    for (const Tick& t : ChooseTicks(law, desc.steps, room)) {
         GeneratedTick g{t.value, law.Angle(t.value), t.kind, {}};
         if (t.numbered) g.label = ValueLabel(t.value, room.decimalPoint, room.plusSign);
         out.push_back(std::move(g));
@@ -29,6 +29,6 @@ std::vector<std::string> DefinitionLinesOf(const std::vector<GeneratedTick>& tic
     return lines;
 }
 
-std::vector<std::string> GenerateDefinition(const ScaleSpec& spec) { return DefinitionLinesOf(GenerateTicks(spec)); }
+std::vector<std::string> GenerateDefinition(const ScaleDescription& desc) { return DefinitionLinesOf(GenerateTicks(desc)); }
 
 }  // namespace sp

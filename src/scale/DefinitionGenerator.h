@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ScaleSpec.h"
+#include "ScaleDescription.h"
 
 namespace sp {
 
@@ -16,14 +16,14 @@ struct GeneratedTick {
     std::string label;  // the number of a numbered tick, else empty
 };
 
-// The ticks of `spec` from the low to the high value. Throws EScaleInput
+// The ticks of `desc` from the low to the high value. Throws EScaleInput
 // with the sentence naming what is wrong or missing.
-std::vector<GeneratedTick> GenerateTicks(const ScaleSpec& spec);
+std::vector<GeneratedTick> GenerateTicks(const ScaleDescription& desc);
 
 // "45.2500,M,10" for a numbered tick, "45.2500,S" for one without a number.
 std::vector<std::string> DefinitionLinesOf(const std::vector<GeneratedTick>& ticks);
 
 // GenerateTicks and DefinitionLinesOf in one.
-std::vector<std::string> GenerateDefinition(const ScaleSpec& spec);
+std::vector<std::string> GenerateDefinition(const ScaleDescription& desc);
 
 }  // namespace sp

@@ -222,32 +222,32 @@ std::string TGenerateDialog::pointsText() const {
 
 // The keys scaleplate-define would get: the main window's arc, the law, and
 // every value typed; an empty step field leaves the step to the program.
-ScaleSpec TGenerateDialog::specOfFields() const {
-    ScaleSpec spec;
-    SetSpecValue(spec, "left", arc_.left);
-    SetSpecValue(spec, "right", arc_.right);
-    SetSpecValue(spec, "radius", arc_.radius);
-    SetSpecValue(spec, "law", S(cmbLaw->currentData().toString()));
-    const auto put = [&spec](const char* key, const QLineEdit* e) {
-        if (e->isEnabled() && !Trim(S(e->text())).empty()) SetSpecValue(spec, key, S(e->text()));
+ScaleDescription TGenerateDialog::descriptionOfFields() const {
+    ScaleDescription desc;
+    SetDescriptionValue(desc, "left", arc_.left);
+    SetDescriptionValue(desc, "right", arc_.right);
+    SetDescriptionValue(desc, "radius", arc_.radius);
+    SetDescriptionValue(desc, "law", S(cmbLaw->currentData().toString()));
+    const auto put = [&desc](const char* key, const QLineEdit* e) {
+        if (e->isEnabled() && !Trim(S(e->text())).empty()) SetDescriptionValue(desc, key, S(e->text()));
     };
     put("from", edtFrom);
     put("to", edtTo);
     put("exponent", edtExponent);
     put("center", edtCenter);
-    if (sgrdPoints->isEnabled() && !pointsText().empty()) SetSpecValue(spec, "points", pointsText());
+    if (sgrdPoints->isEnabled() && !pointsText().empty()) SetDescriptionValue(desc, "points", pointsText());
     put("major", edtMajor);
     put("medium", edtMedium);
     put("minor", edtMinor);
     put("labels", edtLabels);
-    SetSpecValue(spec, "decimal", decimalSign->checkedId() == 1 ? "point" : "comma");
-    return spec;
+    SetDescriptionValue(desc, "decimal", decimalSign->checkedId() == 1 ? "point" : "comma");
+    return desc;
 }
 
 void TGenerateDialog::regenerate() {
     try {
-        const ScaleSpec spec = specOfFields();
-        std::vector<GeneratedTick> ticks = GenerateTicks(spec);
+        const ScaleDescription desc = descriptionOfFields();
+        std::vector<GeneratedTick> ticks = GenerateTicks(desc);
         if (ticks.size() > maxRows_)
             throw EScaleInput("Stupnica má " + std::to_string(ticks.size()) + " dielikov, do tabuľky sa ich zmestí najviac " +
                               std::to_string(maxRows_) + ".");
@@ -256,7 +256,7 @@ void TGenerateDialog::regenerate() {
         lblTicks->setText(QString("Dielikov: %1, z toho číslovaných: %2").arg(ticks.size()).arg(numbered));
         lblMessage->clear();
         btnOk->setEnabled(true);
-        pnlTicks->SetScale(spec.law.leftAngle, spec.law.rightAngle, std::move(ticks));
+        pnlTicks->SetScale(desc.law.leftAngle, desc.law.rightAngle, std::move(ticks));
     } catch (const EScaleInput& e) {
         refuse(e.what());
     } catch (const EError& e) {

@@ -1,7 +1,7 @@
 // "Generovať": a scale described in values (the meter's law, its end values,
 // the steps, the calibration points) made into definition rows for the
 // editor's grid. The arc's angles and radius are the main window's; the
-// dialog reads the same keys as scaleplate-define (SetSpecValue), shows the
+// dialog reads the same keys as scaleplate-define (SetDescriptionValue), shows the
 // ticks on a sketch of the arc while values are typed, and any refusal as
 // its sentence, with OK disabled.
 #pragma once
@@ -49,7 +49,7 @@ private:
     void watchChanges();
     void lawChanged();
 
-    ScaleSpec specOfFields() const;
+    ScaleDescription descriptionOfFields() const;
     std::string pointsText() const;
     void regenerate();
     void refuse(const std::string& sentence);

@@ -15,9 +15,9 @@ using namespace sp;
 
 namespace {
 
-ScaleSpec Spec(const std::string& text) {
-    ScaleSpec s;
-    ParseScaleSpec("left = 135\nright = 45\nradius = 30\n" + text, s);
+ScaleDescription Described(const std::string& text) {
+    ScaleDescription s;
+    ParseScaleDescription("left = 135\nright = 45\nradius = 30\n" + text, s);
     return s;
 }
 
@@ -55,7 +55,7 @@ void ExpectWellFormed(const std::vector<GeneratedTick>& t, long double from, lon
 
 std::string Refusal(const std::string& text) {
     try {
-        GenerateTicks(Spec(text));
+        GenerateTicks(Described(text));
     } catch (const EScaleInput& e) {
         return e.what();
     }
@@ -69,7 +69,7 @@ TEST(TickChooser, VoltmeterZeroToTen) {
     // (3.15 + 6.3) / 2 + 1.75 = 6.5 mm, so every second volt is numbered;
     // minor ticks every 0.2 V (0.94 mm; 0.1 V would be 19 between numbers),
     // medium ones on the odd volts.
-    const auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 10\n"));
+    const auto t = GenerateTicks(Described("law = linear\nfrom = 0\nto = 10\n"));
     ExpectWellFormed(t, 0, 10, 30);
     EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "2", "4", "6", "8", "10"}));
     ASSERT_EQ(t.size(), 51u);
@@ -86,17 +86,17 @@ TEST(TickChooser, VoltmeterZeroToTen) {
 }
 
 TEST(TickChooser, EndsStayTheUsersValues) {
-    auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 260\nradius = 40\n"));
+    auto t = GenerateTicks(Described("law = linear\nfrom = 0\nto = 260\nradius = 40\n"));
     ExpectWellFormed(t, 0, 260, 40);
     EXPECT_EQ(Numbers(t).back(), "260");
-    t = GenerateTicks(Spec("law = linear\nfrom = 0,3\nto = 9,7\n"));
+    t = GenerateTicks(Described("law = linear\nfrom = 0,3\nto = 9,7\n"));
     ExpectWellFormed(t, 0.3L, 9.7L, 30);
     EXPECT_EQ(Numbers(t).front(), "0,3");
     EXPECT_EQ(Numbers(t).back(), "9,7");
 }
 
 TEST(TickChooser, LogarithmicScaleCrowdsTowardsTheTop) {
-    const auto t = GenerateTicks(Spec("law = log\nfrom = 1\nto = 100\nradius = 40\n"));
+    const auto t = GenerateTicks(Described("law = log\nfrom = 1\nto = 100\nradius = 40\n"));
     ExpectWellFormed(t, 1, 100, 40);
     const auto n = Numbers(t);
     EXPECT_EQ(n.front(), "1");
@@ -115,7 +115,7 @@ TEST(TickChooser, LogarithmicScaleCrowdsTowardsTheTop) {
 }
 
 TEST(TickChooser, VuScaleWithItsNumbers) {
-    const auto t = GenerateTicks(Spec("law = db\nfrom = -20\nto = 3\nradius = 40\n"
+    const auto t = GenerateTicks(Described("law = db\nfrom = -20\nto = 3\nradius = 40\n"
                                       "labels = -20, -10, -7, -5, -3, -2, -1, 0, +1, +2, +3\n"));
     EXPECT_EQ(Numbers(t), (std::vector<std::string>{"-20", "-10", "-7", "-5", "-3", "-2", "-1", "0", "+1", "+2", "+3"}));
     EXPECT_EQ(t.front().value, -20);
@@ -123,17 +123,17 @@ TEST(TickChooser, VuScaleWithItsNumbers) {
     const auto lines = DefinitionLinesOf(t);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "71.2849,M,0"), lines.end());
     EXPECT_EQ(lines.back(), "45.0000,M,+3");
-    const auto chosen = GenerateTicks(Spec("law = db\nfrom = -20\nto = 3\nradius = 40\n"));
+    const auto chosen = GenerateTicks(Described("law = db\nfrom = -20\nto = 3\nradius = 40\n"));
     ExpectWellFormed(chosen, -20, 3, 40);
 }
 
 TEST(TickChooser, UsersStepsAndTheLimit) {
-    const auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 10\nmajor = 5\nmedium = 1\nminor = 0,5\n"));
+    const auto t = GenerateTicks(Described("law = linear\nfrom = 0\nto = 10\nmajor = 5\nmedium = 1\nminor = 0,5\n"));
     ASSERT_EQ(t.size(), 21u);
     EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "5", "10"}));
     EXPECT_EQ(t[1].kind, TickKind::Minor);
     EXPECT_EQ(t[2].kind, TickKind::Medium);
-    const auto full = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 1999\nmajor = 100\nmedium = 10\nminor = 1\n"));
+    const auto full = GenerateTicks(Described("law = linear\nfrom = 0\nto = 1999\nmajor = 100\nmedium = 10\nminor = 1\n"));
     EXPECT_EQ(full.size(), 2000u);
     const char* tooMany = "Stupnica by mala viac ako 2000 dielikov; zvoľte väčší krok.";
     EXPECT_EQ(Refusal("law = linear\nfrom = 0\nto = 2000\nmajor = 100\nminor = 1\n"), tooMany);
@@ -142,19 +142,19 @@ TEST(TickChooser, UsersStepsAndTheLimit) {
 }
 
 TEST(TickChooser, DecimalSeparatorOfTheNumbers) {
-    auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 1\nlabels = 0; 0,5; 1\n"));
+    auto t = GenerateTicks(Described("law = linear\nfrom = 0\nto = 1\nlabels = 0; 0,5; 1\n"));
     EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "0,5", "1"}));
     const auto lines = DefinitionLinesOf(t);
     const auto half = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("90.0000"); });
     ASSERT_NE(half, lines.end());
     EXPECT_EQ(*half, "90.0000,M,0,5");
     EXPECT_EQ(DefinitionLabel(*half), "0,5");
-    t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 1\nlabels = 0, 0.5, 1\ndecimal = point\n"));
+    t = GenerateTicks(Described("law = linear\nfrom = 0\nto = 1\nlabels = 0, 0.5, 1\ndecimal = point\n"));
     EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "0.5", "1"}));
 }
 
 TEST(TickChooser, GeneratedDefinitionDraws) {
-    const auto lines = GenerateDefinition(Spec("law = points\nfrom = 0\nto = 10\npoints = 0:135; 2:120; 5:95; 10:45\n"));
+    const auto lines = GenerateDefinition(Described("law = points\nfrom = 0\nto = 10\npoints = 0:135; 2:120; 5:95; 10:45\n"));
     ScaleParameters p = Fresh();
     FormFields f = WorkedFields();
     ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
@@ -169,7 +169,7 @@ TEST(TickChooser, GeneratedDefinitionDraws) {
 TEST(TickChooser, HugeValuesEndInsteadOfLooping) {
     // A range of ten units of precision at 1e25: the steps are far below the values'
     // precision; the scale must still end, at its two values.
-    const ScaleSpec s = Spec("law = linear\nfrom = 10000000000000000000000000\nto = 10000000000000000010000000\n");
+    const ScaleDescription s = Described("law = linear\nfrom = 10000000000000000000000000\nto = 10000000000000000010000000\n");
     ASSERT_GT(s.law.to, s.law.from);
     const auto t = GenerateTicks(s);
     EXPECT_EQ(t.front().value, s.law.from);
@@ -180,7 +180,7 @@ TEST(TickChooser, HugeValuesEndInsteadOfLooping) {
 namespace {
 
 std::vector<std::string> NumbersAt(const std::string& law, int radius) {
-    return Numbers(GenerateTicks(Spec(law + "radius = " + std::to_string(radius) + "\n")));
+    return Numbers(GenerateTicks(Described(law + "radius = " + std::to_string(radius) + "\n")));
 }
 
 using Labels = std::vector<std::string>;
@@ -202,7 +202,7 @@ TEST(TickChooser, LinearScaleKeepsOneStep) {
     EXPECT_EQ(NumbersAt("law = linear\nfrom = 0\nto = 20\n", 30), (Labels{"0", "5", "10", "15", "20"}));
     // 0-260 at 40 mm: step 50 (three-digit neighbours need 9.63 mm, 50 is
     // 12.1 mm); 250 beside the end's "260" has no room, it stays a tick.
-    const auto t = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 260\nradius = 40\n"));
+    const auto t = GenerateTicks(Described("law = linear\nfrom = 0\nto = 260\nradius = 40\n"));
     ExpectWellFormed(t, 0, 260, 40);
     EXPECT_EQ(Numbers(t), (Labels{"0", "50", "100", "150", "200", "260"}));
     const GeneratedTick* last = TickOf(t, 250);
@@ -212,7 +212,7 @@ TEST(TickChooser, LinearScaleKeepsOneStep) {
     // At 30 mm step 100 (200 stays an unnumbered tick beside "260"); at
     // 15 mm 100 is 9.06 mm, too little for "100" beside "200", so the step
     // is 200 and only the ends keep numbers.
-    const auto mid = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 260\n"));
+    const auto mid = GenerateTicks(Described("law = linear\nfrom = 0\nto = 260\n"));
     EXPECT_EQ(Numbers(mid), (Labels{"0", "100", "260"}));
     ASSERT_NE(TickOf(mid, 200), nullptr);
     EXPECT_EQ(TickOf(mid, 200)->kind, TickKind::Medium);
@@ -222,7 +222,7 @@ TEST(TickChooser, LinearScaleKeepsOneStep) {
     // One step from end to end at every radius: numbered values other than
     // the ends are evenly spaced.
     for (int r = 15; r <= 90; r += 5) {
-        const auto n = GenerateTicks(Spec("law = linear\nfrom = 0\nto = 260\nradius = " + std::to_string(r) + "\n"));
+        const auto n = GenerateTicks(Described("law = linear\nfrom = 0\nto = 260\nradius = " + std::to_string(r) + "\n"));
         std::vector<long double> v;
         for (const GeneratedTick& g : n)
             if (!g.label.empty()) v.push_back(g.value);
@@ -256,7 +256,7 @@ TEST(TickChooser, StepChangesOnlyWhereBothStepsNumber) {
     for (const std::string& law : laws)
         for (int r = 15; r <= 100; r += 5) {
             std::vector<long double> v;
-            for (const GeneratedTick& g : GenerateTicks(Spec(law + "radius = " + std::to_string(r) + "\n")))
+            for (const GeneratedTick& g : GenerateTicks(Described(law + "radius = " + std::to_string(r) + "\n")))
                 if (!g.label.empty()) v.push_back(g.value);
             for (std::size_t k = 1; k + 1 < v.size(); ++k) {
                 const long double step = std::min(v[k] - v[k - 1], v[k + 1] - v[k]);

@@ -51,9 +51,9 @@ std::vector<std::string> GridLines(const App& a) {
 }
 
 std::vector<std::string> Generated(const std::string& text) {
-    ScaleSpec spec;
-    ParseScaleSpec(text, spec);
-    return GenerateDefinition(spec);
+    ScaleDescription desc;
+    ParseScaleDescription(text, desc);
+    return GenerateDefinition(desc);
 }
 
 // Runs `script` on the generate dialog, opened by the editor's button; the

@@ -26,7 +26,7 @@
 
 namespace sp {
 
-struct ScaleSpec {
+struct ScaleDescription {
     LawInput law;
     TickSteps steps;
     TickRoom room;
@@ -35,12 +35,12 @@ struct ScaleSpec {
 
 // Sets one key. Throws EScaleInput naming the key for an unknown key or a
 // value that is no number of the kind the key needs.
-void SetSpecValue(ScaleSpec& spec, const std::string& key, const std::string& value);
+void SetDescriptionValue(ScaleDescription& desc, const std::string& key, const std::string& value);
 
-// Reads the text form over the values already in `spec`. Throws EScaleInput.
-void ParseScaleSpec(const std::string& text, ScaleSpec& spec);
+// Reads the text form over the values already in `desc`. Throws EScaleInput.
+void ParseScaleDescription(const std::string& text, ScaleDescription& desc);
 
 // Throws EScaleInput naming the first key the law needs that is not given.
-void CheckSpecComplete(const ScaleSpec& spec);
+void CheckDescriptionComplete(const ScaleDescription& desc);
 
 }  // namespace sp

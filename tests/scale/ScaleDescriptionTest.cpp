@@ -3,7 +3,7 @@
 
 #include "DefinitionGenerator.h"
 #include "ScaleInputError.h"
-#include "ScaleSpec.h"
+#include "ScaleDescription.h"
 
 using namespace sp;
 
@@ -11,8 +11,8 @@ namespace {
 
 std::string Refusal(const std::string& text) {
     try {
-        ScaleSpec s;
-        ParseScaleSpec(text, s);
+        ScaleDescription s;
+        ParseScaleDescription(text, s);
         GenerateTicks(s);
     } catch (const EScaleInput& e) {
         return e.what();
@@ -22,9 +22,9 @@ std::string Refusal(const std::string& text) {
 
 }  // namespace
 
-TEST(ScaleSpec, ReadsEveryKey) {
-    ScaleSpec s;
-    ParseScaleSpec("# a VU meter\r\n\r\n Law = db \nFROM=-20\nto=+3\nexponent=1,5\ncenter=500\n"
+TEST(ScaleDescription, ReadsEveryKey) {
+    ScaleDescription s;
+    ParseScaleDescription("# a VU meter\r\n\r\n Law = db \nFROM=-20\nto=+3\nexponent=1,5\ncenter=500\n"
                    "points=0:135;2,5:120;10:45\nleft=150.5\nright=30\nradius=25\nmajor=10\nmedium=5\nminor=1\n"
                    "labels=-20,-10,0\ndecimal=point\n",
                    s);
@@ -48,7 +48,7 @@ TEST(ScaleSpec, ReadsEveryKey) {
         EXPECT_EQ(LawName(*LawOfName(law)), law);
 }
 
-TEST(ScaleSpec, SentencesForBadText) {
+TEST(ScaleDescription, SentencesForBadText) {
     EXPECT_EQ(Refusal("law = linear\nfrom = abc\n"), "Údaj začiatok stupnice 'abc' nie je číslo.");
     EXPECT_EQ(Refusal("law = linear\nto = 1,2,3\n"), "Údaj koniec stupnice '1,2,3' nie je číslo.");
     EXPECT_EQ(Refusal("law = linear\nfrom = 1e3\n"), "Údaj začiatok stupnice '1e3' nie je číslo.");

@@ -1,4 +1,4 @@
-#include "ScaleSpec.h"
+#include "ScaleDescription.h"
 
 #include "Procs.h"
 #include "ScaleInputError.h"
@@ -67,12 +67,12 @@ std::vector<CalibrationPoint> Points(const std::string& text) {
 
 }  // namespace
 
-void SetSpecValue(ScaleSpec& spec, const std::string& rawKey, const std::string& value) {
+void SetDescriptionValue(ScaleDescription& desc, const std::string& rawKey, const std::string& value) {
     std::string key = Trim(rawKey);
     for (char& ch : key)
         if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + 32);
     if (!NameOf(key)) throw EScaleInput("Neznámy údaj " + Quoted(Trim(rawKey)) + ".");
-    LawInput& l = spec.law;
+    LawInput& l = desc.law;
     if (key == "law") {
         const auto law = LawOfName(Trim(value));
         if (!law) throw EScaleInput("Neznámy zákon stupnice " + Quoted(Trim(value)) + ".");
@@ -92,33 +92,33 @@ void SetSpecValue(ScaleSpec& spec, const std::string& rawKey, const std::string&
     } else if (key == "right") {
         l.rightAngle = Number(key, value);
     } else if (key == "radius") {
-        spec.room.radiusMm = Positive(key, value);
+        desc.room.radiusMm = Positive(key, value);
     } else if (key == "major" || key == "medium" || key == "minor") {
-        (key == "major" ? spec.steps.major : key == "medium" ? spec.steps.medium : spec.steps.minor) = Positive(key, value);
+        (key == "major" ? desc.steps.major : key == "medium" ? desc.steps.medium : desc.steps.minor) = Positive(key, value);
     } else if (key == "labels") {
-        spec.steps.numbered.clear();
-        for (const std::string& item : Items(value)) spec.steps.numbered.push_back(Number(key, item));
+        desc.steps.numbered.clear();
+        for (const std::string& item : Items(value)) desc.steps.numbered.push_back(Number(key, item));
     } else {  // decimal
         const std::string v = Trim(value);
         if (v != "comma" && v != "point") throw EScaleInput("Desatinný znak je 'comma' alebo 'point', nie " + Quoted(v) + ".");
-        spec.room.decimalPoint = v == "point";
+        desc.room.decimalPoint = v == "point";
     }
-    spec.given.insert(key);
+    desc.given.insert(key);
 }
 
-void ParseScaleSpec(const std::string& text, ScaleSpec& spec) {
+void ParseScaleDescription(const std::string& text, ScaleDescription& desc) {
     for (const TextLine& line : CutLines(text)) {
         const std::string t = Trim(line.text);
         if (t.empty() || t[0] == '#') continue;
         const std::size_t eq = t.find('=');
         if (eq == std::string::npos) throw EScaleInput("Riadok " + Quoted(t) + " nemá tvar údaj = hodnota.");
-        SetSpecValue(spec, t.substr(0, eq), t.substr(eq + 1));
+        SetDescriptionValue(desc, t.substr(0, eq), t.substr(eq + 1));
     }
 }
 
-void CheckSpecComplete(const ScaleSpec& spec) {
+void CheckDescriptionComplete(const ScaleDescription& desc) {
     std::vector<const char*> needed{"law", "from", "to"};
-    switch (spec.law.law) {
+    switch (desc.law.law) {
         case Law::Power: needed.push_back("exponent"); break;
         case Law::OhmSeries:
         case Law::OhmShunt: needed.push_back("center"); break;
@@ -126,7 +126,7 @@ void CheckSpecComplete(const ScaleSpec& spec) {
         default: break;
     }
     for (const char* key : needed)
-        if (!spec.given.count(key)) throw EScaleInput(std::string("Chýba údaj ") + NameOf(key) + ".");
+        if (!desc.given.count(key)) throw EScaleInput(std::string("Chýba údaj ") + NameOf(key) + ".");
 }
 
 }  // namespace sp
