@@ -40,16 +40,7 @@ void SetColour(cairo_t* cr, TColor c) {
 // Glyph outlines filled black with the non-zero rule, as the raster fills them.
 void FillText(cairo_t* cr, const TextOutline& t) {
     cairo_new_path(cr);
-    for (const OutlineOp& op : t.ops) {
-        switch (op.kind) {
-            case OutlineOp::Kind::MoveTo: cairo_move_to(cr, op.p[0].x, op.p[0].y); break;
-            case OutlineOp::Kind::LineTo: cairo_line_to(cr, op.p[0].x, op.p[0].y); break;
-            case OutlineOp::Kind::CurveTo:
-                cairo_curve_to(cr, op.p[0].x, op.p[0].y, op.p[1].x, op.p[1].y, op.p[2].x, op.p[2].y);
-                break;
-            case OutlineOp::Kind::Close: cairo_close_path(cr); break;
-        }
-    }
+    AddToCairo(cr, t);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     SetColour(cr, clBlack);
     cairo_fill(cr);

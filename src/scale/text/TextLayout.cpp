@@ -73,18 +73,6 @@ void AppendPath(TextOutline& out, const cairo_path_t& path) {
     }
 }
 
-void AddToCairo(cairo_t* cr, const TextOutline& outline) {
-    for (const OutlineOp& op : outline.ops) {
-        switch (op.kind) {
-            case OutlineOp::Kind::MoveTo: cairo_move_to(cr, op.p[0].x, op.p[0].y); break;
-            case OutlineOp::Kind::LineTo: cairo_line_to(cr, op.p[0].x, op.p[0].y); break;
-            case OutlineOp::Kind::CurveTo:
-                cairo_curve_to(cr, op.p[0].x, op.p[0].y, op.p[1].x, op.p[1].y, op.p[2].x, op.p[2].y);
-                break;
-            case OutlineOp::Kind::Close: cairo_close_path(cr); break;
-        }
-    }
-}
 
 }  // namespace
 
@@ -271,6 +259,19 @@ std::vector<std::string> InstalledFontFamilies() {
     }
     if (fonts) FcFontSetDestroy(fonts);
     return {families.begin(), families.end()};
+}
+
+void AddToCairo(cairo_t* cr, const TextOutline& outline) {
+    for (const OutlineOp& op : outline.ops) {
+        switch (op.kind) {
+            case OutlineOp::Kind::MoveTo: cairo_move_to(cr, op.p[0].x, op.p[0].y); break;
+            case OutlineOp::Kind::LineTo: cairo_line_to(cr, op.p[0].x, op.p[0].y); break;
+            case OutlineOp::Kind::CurveTo:
+                cairo_curve_to(cr, op.p[0].x, op.p[0].y, op.p[1].x, op.p[1].y, op.p[2].x, op.p[2].y);
+                break;
+            case OutlineOp::Kind::Close: cairo_close_path(cr); break;
+        }
+    }
 }
 
 }  // namespace sp

@@ -15,6 +15,8 @@
 
 #include "Graphics.h"
 
+using cairo_t = struct _cairo;
+
 namespace sp {
 
 struct OutlinePoint {
@@ -81,6 +83,10 @@ TextOutline MirrorOutline(const TextOutline& outline, std::int32_t width);
 // rasterised, so memory and time follow the text's size on the picture. An
 // outline reaching beyond 4,000,000 pixels from the origin is not drawn.
 void FillOutline(TBitmap& bitmap, const TextOutline& outline);
+
+// Appends the outline to cairo's current path (the mask above and the PDF
+// writer fill it the same way).
+void AddToCairo(cairo_t* cr, const TextOutline& outline);
 
 // The installed scalable font families, sorted, each once.
 std::vector<std::string> InstalledFontFamilies();
