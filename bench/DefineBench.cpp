@@ -3,8 +3,8 @@
 // chooses along a long arc.
 #include <benchmark/benchmark.h>
 
-#include "DefinitionGenerator.h"
-#include "ScaleInputError.h"
+#include "scale/generator/DefinitionGenerator.h"
+#include "scale/input/ScaleInputError.h"
 
 namespace {
 

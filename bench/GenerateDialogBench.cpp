@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "GenerateDialog.h"
+#include "ui/definition/GenerateDialog.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ScaleDrawing.h"
-#include "ScaleParameters.h"
-#include "Worked.h"
+#include "scale/drawing/ScaleDrawing.h"
+#include "scale/input/ScaleParameters.h"
+#include "support/Worked.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -11,10 +11,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "Dialogs.h"
-#include "MainUnit.h"
-#include "MaskEdit.h"
-#include "ScalePreview.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/MaskEdit.h"
+#include "ui/main/MainUnit.h"
+#include "ui/preview/ScalePreview.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));

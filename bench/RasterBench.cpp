@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "Graphics.h"
-#include "ScaleDrawing.h"
+#include "raster/Graphics.h"
+#include "scale/drawing/ScaleDrawing.h"
 
 namespace {
 

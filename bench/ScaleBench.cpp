@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "OutputFormat.h"
-#include "PdfWriter.h"
-#include "ScaleDrawing.h"
-#include "SvgWriter.h"
-#include "Worked.h"
+#include "scale/drawing/ScaleDrawing.h"
+#include "scale/output/OutputFormat.h"
+#include "scale/output/PdfWriter.h"
+#include "scale/output/SvgWriter.h"
+#include "support/Worked.h"
 
 namespace {
 

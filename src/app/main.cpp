@@ -4,14 +4,14 @@
 #include <cstring>
 #include <iostream>
 
-#include "DefinitionUnit.h"
-#include "Dialogs.h"
-#include "MainUnit.h"
-#include "ProgramIcon.h"
-#include "Settings.h"
-#include "Translations.h"
-#include "SettingsLocation.h"
-#include "Version.h"
+#include "base/Version.h"
+#include "scale/settings/Settings.h"
+#include "scale/settings/SettingsLocation.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/ProgramIcon.h"
+#include "ui/common/Translations.h"
+#include "ui/definition/DefinitionUnit.h"
+#include "ui/main/MainUnit.h"
 
 int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit is a write error, not a crash

@@ -6,14 +6,14 @@
 #include <map>
 #include <string>
 
-#include "Cp1250.h"
-#include "DefinitionFile.h"
-#include "DefinitionGenerator.h"
-#include "Procs.h"
-#include "SafeFile.h"
-#include "ScaleInputError.h"
-#include "Settings.h"
-#include "Version.h"
+#include "base/Cp1250.h"
+#include "base/Procs.h"
+#include "base/SafeFile.h"
+#include "base/Version.h"
+#include "scale/definition/DefinitionFile.h"
+#include "scale/generator/DefinitionGenerator.h"
+#include "scale/input/ScaleInputError.h"
+#include "scale/settings/Settings.h"
 
 namespace {
 

@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "DefinitionFile.h"
-#include "Errors.h"
-#include "FieldTable.h"
-#include "IniFile.h"
-#include "OutputFormat.h"
-#include "PictureCommand.h"
-#include "Procs.h"
-#include "SafeFile.h"
-#include "Settings.h"
-#include "Version.h"
+#include "base/Errors.h"
+#include "base/Procs.h"
+#include "base/SafeFile.h"
+#include "base/Version.h"
+#include "scale/definition/DefinitionFile.h"
+#include "scale/input/FieldTable.h"
+#include "scale/output/OutputFormat.h"
+#include "scale/output/PictureCommand.h"
+#include "scale/settings/IniFile.h"
+#include "scale/settings/Settings.h"
 
 namespace {
 

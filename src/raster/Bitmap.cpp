@@ -8,9 +8,9 @@
 #include <new>
 #include <vector>
 
-#include "Errors.h"
-#include "Graphics.h"
-#include "SafeFile.h"
+#include "base/Errors.h"
+#include "base/SafeFile.h"
+#include "raster/Graphics.h"
 
 namespace sp {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "Graphics.h"
+#include "raster/Graphics.h"
 
 namespace sp {
 

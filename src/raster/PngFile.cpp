@@ -1,6 +1,6 @@
 // libpng (Debian's libpng-dev) does the encoding: a well-kept, widely checked
 // codec is worth more than a deflate writer of our own.
-#include "PngFile.h"
+#include "raster/PngFile.h"
 
 #include <png.h>
 
@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Errors.h"
-#include "SafeFile.h"
+#include "base/Errors.h"
+#include "base/SafeFile.h"
 
 namespace sp {
 

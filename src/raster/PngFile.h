@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Graphics.h"
+#include "raster/Graphics.h"
 
 namespace sp {
 

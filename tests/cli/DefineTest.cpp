@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "TestDir.h"
+#include "support/TestDir.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <regex>
 #include <string>
 
-#include "TestDir.h"
+#include "support/TestDir.h"
 
 namespace {
 

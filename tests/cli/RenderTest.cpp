@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "TestDir.h"
+#include "support/TestDir.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "TestDir.h"
+#include "support/TestDir.h"
 
 TEST(SafeWriteTrace, TheFileIsFlushedBeforeItGetsItsName) {
     if (std::system("command -v strace >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is not installed";

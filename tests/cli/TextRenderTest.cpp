@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "TestDir.h"
+#include "support/TestDir.h"
 
 namespace {
 

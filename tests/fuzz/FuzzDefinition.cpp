@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "DefinitionFile.h"
-#include "Errors.h"
-#include "ScaleDrawing.h"
+#include "base/Errors.h"
+#include "scale/definition/DefinitionFile.h"
+#include "scale/drawing/ScaleDrawing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 20000) return 0;

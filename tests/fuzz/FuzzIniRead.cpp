@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "IniFile.h"
-#include "Procs.h"
+#include "base/Procs.h"
+#include "scale/settings/IniFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string path = "/dev/shm/scaleplate-fuzz-read-" + std::to_string(::getpid()) + ".ini";

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "IniFile.h"
-#include "Cp1250.h"
-#include "Procs.h"
-#include "SafeFile.h"
+#include "base/Cp1250.h"
+#include "base/Procs.h"
+#include "base/SafeFile.h"
+#include "scale/settings/IniFile.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "Procs.h"
+#include "base/Procs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 300) return 0;

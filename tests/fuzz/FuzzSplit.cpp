@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "Procs.h"
+#include "base/Procs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1 || size > 4000) return 0;

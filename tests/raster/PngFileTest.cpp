@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "Errors.h"
-#include "Graphics.h"
-#include "PngFile.h"
-#include "SafeFile.h"
-#include "TestDir.h"
+#include "base/Errors.h"
+#include "base/SafeFile.h"
+#include "raster/Graphics.h"
+#include "raster/PngFile.h"
+#include "support/TestDir.h"
 
 using namespace sp;
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "Errors.h"
-#include "Graphics.h"
-#include "SafeFile.h"
-#include "TestDir.h"
+#include "base/Errors.h"
+#include "base/SafeFile.h"
+#include "raster/Graphics.h"
+#include "support/TestDir.h"
 
 using namespace sp;
 

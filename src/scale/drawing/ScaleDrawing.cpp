@@ -1,0 +1,169 @@
+#include "scale/drawing/ScaleDrawing.h"
+
+#include <cmath>
+
+#include "base/Procs.h"
+#include "scale/definition/DefinitionAngle.h"
+#include "scale/definition/DefinitionFile.h"
+
+namespace sp {
+
+namespace {
+
+// pi rounded to the 64-bit mantissa of extended precision.
+constexpr long double Pi = 3.141592653589793238462643383279502884L;
+
+// A chain of one-degree chords from RightAngle to LeftAngle at radius r.
+// The loop counts in 64 bits, so a range of any size ends after exactly
+// LeftAngle - RightAngle + 1 steps.
+void DrawArc(DrawingSurface& c, const ScaleParameters& p, std::int32_t r) {
+    c.MoveTo(ScalePoint(p, p.RightAngle, r));
+    for (std::int64_t a = p.RightAngle; a <= p.LeftAngle; ++a) c.LineTo(ScalePoint(p, static_cast<long double>(a), r));
+}
+
+void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) {
+    if (halfSmall) {
+        p.SegmentCount = CheckedDouble(p.SegmentCount);
+        p.MasterEvery = CheckedDouble(p.MasterEvery);
+    }
+    const double angleStep =
+        static_cast<double>(static_cast<long double>(CheckedSub(p.LeftAngle, p.RightAngle)) / p.SegmentCount);
+    // At most 255 intervals: the count is checked before the first segment.
+    if (p.SegmentCount > 255) throw ERangeError();
+    for (std::int32_t i = 0; i <= p.SegmentCount; ++i) {
+        const std::int32_t rem = CheckedMod(i, p.MasterEvery);  // every i, ends included
+        const bool master = i == 0 || i == p.SegmentCount || rem == 0;
+        std::int32_t length;
+        if (master) {
+            c.SetPenWidth(CheckedDouble(p.SegmentWidth));
+            length = CheckedDouble(p.SegmentLength);
+        } else {
+            c.SetPenWidth(p.SegmentWidth);
+            length = p.SegmentLength;
+        }
+        const double currentAngle = static_cast<double>(i * static_cast<long double>(angleStep) + p.RightAngle);
+        const TPoint inner = ScalePoint(p, currentAngle, p.Radius);
+        TPoint outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length));
+        if (halfSmall && i % 2 == 1 && i != p.SegmentCount)
+            outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, p.SegmentLength / 2));
+        c.MoveTo(inner);
+        c.LineTo(outer);
+    }
+}
+
+}  // namespace
+
+TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r) {
+    const long double t = (angle * Pi) / 180.0L;
+    const std::int32_t dx = RangeCheck32(RoundHalfEven(r * std::cos(t)));
+    const std::int32_t dy = RangeCheck32(RoundHalfEven(r * std::sin(t)));
+    return {CheckedAdd(p.CenterX, dx), CheckedSub(CheckedSub(p.Height, p.CenterY), dy)};
+}
+
+void FlipBitmap(TBitmap& bitmap, int mode) {
+    TCanvas& c = bitmap.Canvas();
+    const TRect source = c.ClipRect();
+    TRect dest = source;
+    if (mode == 1 || mode == 3) {
+        dest.Left = source.Right;
+        dest.Right = 0;
+    }
+    if (mode == 2 || mode == 3) {
+        dest.Top = source.Bottom;
+        dest.Bottom = 0;
+    }
+    c.CopyRect(dest, c, source);
+}
+
+std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p,
+                                                 const std::vector<std::string>& definition) {
+    std::vector<LabelledTick> labelled;
+    FieldArray fields;
+    std::int32_t length = 0;  // before the first M, N or S line: a segment of length 0
+    for (const std::string& line : definition) {
+        if (line.empty()) continue;
+        SplitFields(UpperAscii(line), ',', fields);
+        switch (fields[2].empty() ? '\0' : fields[2][0]) {
+            case 'M':
+                c.SetPenWidth(CheckedDouble(p.SegmentWidth));
+                length = CheckedDouble(p.SegmentLength);
+                break;
+            case 'N':
+                c.SetPenWidth(p.SegmentWidth);
+                length = p.SegmentLength;
+                break;
+            case 'S':
+                c.SetPenWidth(p.SegmentWidth);
+                length = p.SegmentLength / 2;
+                break;
+            default:  // any other letter keeps the previous kind
+                break;
+        }
+        const double currentAngle = static_cast<double>(DefinitionAngle(fields[1]));
+        c.MoveTo(ScalePoint(p, currentAngle, p.Radius));
+        c.LineTo(ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length)));
+        if (std::string label = DefinitionLabel(line); !label.empty())
+            labelled.push_back({currentAngle, length, std::move(label)});
+    }
+    return labelled;
+}
+
+void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
+               const std::vector<std::string>& definition, bool definitionActive) {
+    c.Create(p.Width, p.Height);
+
+    p.MasterEvery = StrToInt(f.medtMasterSegment);
+    if (p.MasterEvery == 0) p.MasterEvery = LengthToPixels(StrToInt(f.medtNumSegments), p.PixelsPerMm);
+
+    c.SetBrushColor(clBlack);
+    c.SetPenColor(clBlack);
+    c.SetPenWidth(1);
+
+    const std::int32_t pivotY = CheckedSub(p.Height, p.CenterY);
+    c.Ellipse({CheckedSub(p.CenterX, p.CentralRadius), CheckedSub(pivotY, p.CentralRadius),
+               CheckedAdd(p.CenterX, p.CentralRadius), CheckedAdd(pivotY, p.CentralRadius)});
+
+    c.SetPenWidth(StrToInt(f.medtArchLine));
+    if (c.PenWidth() > 0) DrawArc(c, p, p.Radius);
+    if (f.cboxDual) {
+        c.SetPenWidth(c.PenWidth() / 2);
+        DrawArc(c, p, CheckedAdd(p.Radius, p.SegmentLength / 2));
+    }
+
+    // The segment length, not the width: the uniform mode replaces it before
+    // every segment, a definition keeps it until its first M, N or S line.
+    c.SetPenWidth(p.SegmentLength);
+    std::vector<LabelledTick> labelled;
+    if (definitionActive)
+        labelled = DrawDefinitionSegments(c, p, definition);
+    else
+        DrawUniformSegments(c, p, f.cboxHalfSmall);
+    DrawScaleText(c, p, f, definitionActive, labelled);
+
+    if (f.cboxFrame) {
+        c.SetPenWidth(StrToInt(f.medtFrameLine));
+        const std::int32_t right = CheckedSub(p.Width, 10), bottom = CheckedSub(p.Height, 10);
+        c.MoveTo({10, 10});
+        c.LineTo({right, 10});
+        c.LineTo({right, bottom});
+        c.LineTo({10, bottom});
+        c.LineTo({10, 10});
+    }
+    if (f.cboxMirror) c.MirrorLeftRight();
+}
+
+std::unique_ptr<TBitmap> DrawScale(ScaleParameters& p, const FormFields& f, const std::vector<std::string>& definition,
+                                   bool definitionActive) {
+    RasterSurface surface;
+    DrawScale(surface, p, f, definition, definitionActive);
+    return surface.TakePicture();
+}
+
+DisplayList RecordScale(ScaleParameters& p, const FormFields& f, const std::vector<std::string>& definition,
+                        bool definitionActive) {
+    RecordingSurface surface(p.Dpi, p.PixelsPerMm);
+    DrawScale(surface, p, f, definition, definitionActive);
+    return surface.TakeList();
+}
+
+}  // namespace sp

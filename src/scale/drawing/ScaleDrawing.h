@@ -1,0 +1,54 @@
+// The drawing of the scale: central circle, arc(s), segments (uniform or from
+// a definition), frame and mirror, on any DrawingSurface.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "raster/Graphics.h"
+#include "scale/drawing/DisplayList.h"
+#include "scale/drawing/DrawingSurface.h"
+#include "scale/drawing/ScaleText.h"
+#include "scale/input/FormFields.h"
+#include "scale/input/ScaleParameters.h"
+
+namespace sp {
+
+// The picture point `angle` degrees (counter-clockwise from the right) and
+// `r` pixels from the pivot (CenterX, Height - CenterY). Worked in extended
+// precision with pi to 64 bits of mantissa, rounded halves to even.
+// ERangeError when a rounded term does not fit 32 bits, EIntOverflow when the
+// sum with the pivot does not.
+TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r);
+
+// Mirrors the picture in place: mode 1 left to right, 2 upside down, 3 both;
+// any other mode leaves it as it is.
+void FlipBitmap(TBitmap& bitmap, int mode);
+
+// Draws the segments of `definition` (lines such as "45,M") on `surface`,
+// whose pen is as the drawing left it. Throws EConvertError for a line
+// whose angle is no integer and ERangeError for a field beyond the 64th.
+// Gives the ticks of the lines that carry a label, in line order.
+std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& surface, const ScaleParameters& p,
+                                                 const std::vector<std::string>& definition);
+
+// The drawing sequence: creates the picture on `surface` and draws
+// everything up to and including the mirror, after ReadScaleParameters said
+// yes. Fills MasterEvery and, with the half-small option, doubles
+// SegmentCount and MasterEvery in `p`. When `definitionActive` the segments
+// come from `definition`. Errors propagate (conversion, range, overflow,
+// division, out of resources) at the same call whatever the surface.
+void DrawScale(DrawingSurface& surface, ScaleParameters& p, const FormFields& fields,
+               const std::vector<std::string>& definition, bool definitionActive);
+
+// The sequence on the raster surface: the exact picture.
+std::unique_ptr<TBitmap> DrawScale(ScaleParameters& p, const FormFields& fields,
+                                   const std::vector<std::string>& definition, bool definitionActive);
+
+// The sequence on the recorder: the calls as a display list.
+DisplayList RecordScale(ScaleParameters& p, const FormFields& fields, const std::vector<std::string>& definition,
+                        bool definitionActive);
+
+}  // namespace sp

@@ -1,0 +1,84 @@
+#include "scale/drawing/ScaleText.h"
+
+#include <algorithm>
+
+#include "scale/definition/DefinitionFile.h"
+#include "scale/input/ScaleInputError.h"
+
+namespace sp {
+
+namespace msg {
+const char* const ValueLeftNotNumber = "Hodnota vľavo musí byť číslo.";
+const char* const ValueRightNotNumber = "Hodnota vpravo musí byť číslo.";
+const char* const NeedTextHeight = "Treba zadať výšku písma.";
+const char* const TextTooHigh = "Výška písma musí byť menšia, ako šírka a výška stupnice.";
+}  // namespace msg
+
+namespace {
+
+long double ValueOf(const DecimalValue& v) {
+    long double x = static_cast<long double>(v.Units);
+    for (std::int32_t i = 0; i < v.Decimals; ++i) x /= 10;
+    return x;
+}
+
+// An empty text gives no value; any other text must be a decimal number.
+bool ReadValue(const std::string& text, std::optional<DecimalValue>& value) {
+    value.reset();
+    if (text.find_first_not_of(' ') == std::string::npos) return true;
+    value = ParseDecimalValue(text);
+    return value.has_value();
+}
+
+void DrawCentred(DrawingSurface& c, const TextFont& font, const std::string& text, TextPlacementBox box) {
+    if (text.empty()) return;
+    c.FillText(font.Layout(text, box));
+}
+
+}  // namespace
+
+bool DefinitionHasLabels(const std::vector<std::string>& definition) {
+    return std::any_of(definition.begin(), definition.end(),
+                       [](const std::string& line) { return !DefinitionLabel(line).empty(); });
+}
+
+std::optional<std::string> ReadScaleText(const ScaleParameters& p, const FormFields& f, bool labels,
+                                         ScaleTextSettings& t) {
+    t = {};
+    if (!ReadValue(f.edtValueLeft, t.left)) return msg::ValueLeftNotNumber;
+    if (!ReadValue(f.edtValueRight, t.right)) return msg::ValueRightNotNumber;
+    t.unit = f.edtUnit;
+    while (!t.unit.empty() && t.unit.back() == ' ') t.unit.pop_back();
+    while (!t.unit.empty() && t.unit.front() == ' ') t.unit.erase(0, 1);
+    t.font = f.edtFont.empty() ? "DejaVu Sans" : f.edtFont;
+    t.mark = f.cboxDecimalPoint ? DecimalMark::Point : DecimalMark::Comma;
+    t.style.inside = f.cboxInside;
+    t.style.radial = f.cboxRadial;
+    if (!t.numbers() && t.unit.empty() && !labels) return std::nullopt;
+    const std::optional<DecimalValue> height = ParseDecimalValue(f.edtTextHeight);
+    if (!height || height->Units <= 0) return msg::NeedTextHeight;
+    t.style.height = TextHeightPixels(ValueOf(*height), p.PixelsPerMm);
+    // Numbers that only run past an edge are cut off there like any line;
+    // a text higher than the whole plate is surely a typing error.
+    if (t.style.height > std::min(p.Width, p.Height)) return msg::TextTooHigh;
+    return std::nullopt;
+}
+
+void DrawScaleText(DrawingSurface& c, const ScaleParameters& p, const FormFields& f, bool definitionActive,
+                   const std::vector<LabelledTick>& labelled) {
+    ScaleTextSettings t;
+    if (auto message = ReadScaleText(p, f, !labelled.empty(), t)) throw EScaleInput(*message);
+    const bool numbers = t.numbers() && !definitionActive;
+    if (!numbers && t.unit.empty() && labelled.empty()) return;
+    const TextFont font(t.font);
+    const double h = t.style.height;
+    if (numbers) {
+        for (const TickNumber& n : UniformTickNumbers(p, *t.left, *t.right, t.mark))
+            DrawCentred(c, font, n.Text, PlaceTickNumber(p, n.Angle, font.Width(n.Text, h), t.style));
+    }
+    for (const LabelledTick& l : labelled)
+        DrawCentred(c, font, l.label, PlaceTickNumber(p, l.angle, font.Width(l.label, h), t.style, l.length));
+    DrawCentred(c, font, t.unit, PlaceUnitText(p, t.style));
+}
+
+}  // namespace sp

@@ -1,0 +1,132 @@
+#include "scale/generator/ScaleDescription.h"
+
+#include "base/Procs.h"
+#include "scale/generator/ValueText.h"
+#include "scale/input/ScaleInputError.h"
+
+namespace sp {
+
+namespace {
+
+// The Slovak name of each key, as the sentences name the field.
+const std::pair<const char*, const char*> kKeys[] = {
+    {"law", "zákon stupnice"},       {"from", "začiatok stupnice"},   {"to", "koniec stupnice"},
+    {"exponent", "exponent"},        {"center", "stredná hodnota"},   {"points", "kalibračné body"},
+    {"left", "uhol vľavo"},          {"right", "uhol vpravo"},        {"radius", "polomer"},
+    {"major", "krok čísel"},         {"medium", "krok stredných dielikov"},
+    {"minor", "krok malých dielikov"}, {"labels", "číslované hodnoty"}, {"decimal", "desatinný znak"},
+};
+
+std::string Quoted(const std::string& s) { return "'" + s + "'"; }
+
+const char* NameOf(const std::string& key) {
+    for (const auto& [k, name] : kKeys)
+        if (key == k) return name;
+    return nullptr;
+}
+
+long double Number(const std::string& key, const std::string& text) {
+    long double v = 0;
+    if (!ParseValue(text, v)) throw EScaleInput(std::string("Údaj ") + NameOf(key) + " " + Quoted(Trim(text)) + " nie je číslo.");
+    return v;
+}
+
+long double Positive(const std::string& key, const std::string& text) {
+    const long double v = Number(key, text);
+    if (!(v > 0)) throw EScaleInput(std::string("Údaj ") + NameOf(key) + " musí byť väčší ako 0.");
+    return v;
+}
+
+// Items of a list: cut at ";" when there is one, else at ",".
+std::vector<std::string> Items(const std::string& text) {
+    const char sep = text.find(';') != std::string::npos ? ';' : ',';
+    std::vector<std::string> items;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find(sep, from);
+        items.push_back(Trim(text.substr(from, at - from)));
+        if (at == std::string::npos) break;
+        from = at + 1;
+    }
+    if (items.size() == 1 && items[0].empty()) items.clear();
+    return items;
+}
+
+std::vector<CalibrationPoint> Points(const std::string& text) {
+    std::vector<CalibrationPoint> points;
+    for (const std::string& item : Items(text)) {
+        const std::size_t colon = item.find(':');
+        CalibrationPoint p;
+        if (colon == std::string::npos || !ParseValue(item.substr(0, colon), p.value) ||
+            !ParseValue(item.substr(colon + 1), p.angle))
+            throw EScaleInput("Kalibračný bod " + Quoted(item) + " nemá tvar HODNOTA:UHOL.");
+        points.push_back(p);
+    }
+    return points;
+}
+
+}  // namespace
+
+void SetDescriptionValue(ScaleDescription& desc, const std::string& rawKey, const std::string& value) {
+    std::string key = Trim(rawKey);
+    for (char& ch : key)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + 32);
+    if (!NameOf(key)) throw EScaleInput("Neznámy údaj " + Quoted(Trim(rawKey)) + ".");
+    LawInput& l = desc.law;
+    if (key == "law") {
+        const auto law = LawOfName(Trim(value));
+        if (!law) throw EScaleInput("Neznámy zákon stupnice " + Quoted(Trim(value)) + ".");
+        l.law = *law;
+    } else if (key == "from") {
+        l.from = Number(key, value);
+    } else if (key == "to") {
+        l.to = Number(key, value);
+    } else if (key == "exponent") {
+        l.exponent = Number(key, value);
+    } else if (key == "center") {
+        l.center = Number(key, value);
+    } else if (key == "points") {
+        l.points = Points(value);
+    } else if (key == "left") {
+        l.leftAngle = Number(key, value);
+    } else if (key == "right") {
+        l.rightAngle = Number(key, value);
+    } else if (key == "radius") {
+        desc.room.radiusMm = Positive(key, value);
+    } else if (key == "major" || key == "medium" || key == "minor") {
+        (key == "major" ? desc.steps.major : key == "medium" ? desc.steps.medium : desc.steps.minor) = Positive(key, value);
+    } else if (key == "labels") {
+        desc.steps.numbered.clear();
+        for (const std::string& item : Items(value)) desc.steps.numbered.push_back(Number(key, item));
+    } else {  // decimal
+        const std::string v = Trim(value);
+        if (v != "comma" && v != "point") throw EScaleInput("Desatinný znak je 'comma' alebo 'point', nie " + Quoted(v) + ".");
+        desc.room.decimalPoint = v == "point";
+    }
+    desc.given.insert(key);
+}
+
+void ParseScaleDescription(const std::string& text, ScaleDescription& desc) {
+    for (const TextLine& line : CutLines(text)) {
+        const std::string t = Trim(line.text);
+        if (t.empty() || t[0] == '#') continue;
+        const std::size_t eq = t.find('=');
+        if (eq == std::string::npos) throw EScaleInput("Riadok " + Quoted(t) + " nemá tvar údaj = hodnota.");
+        SetDescriptionValue(desc, t.substr(0, eq), t.substr(eq + 1));
+    }
+}
+
+void CheckDescriptionComplete(const ScaleDescription& desc) {
+    std::vector<const char*> needed{"law", "from", "to"};
+    switch (desc.law.law) {
+        case Law::Power: needed.push_back("exponent"); break;
+        case Law::OhmSeries:
+        case Law::OhmShunt: needed.push_back("center"); break;
+        case Law::Points: needed.push_back("points"); break;
+        default: break;
+    }
+    for (const char* key : needed)
+        if (!desc.given.count(key)) throw EScaleInput(std::string("Chýba údaj ") + NameOf(key) + ".");
+}
+
+}  // namespace sp

@@ -1,0 +1,46 @@
+// A scale described in values: the text form shared by the window and
+// scaleplate-define. One "key = value" per line; blank lines and lines
+// starting with "#" are ignored; keys are case-insensitive:
+//
+//   law      linear | power | log | db | ohm-series | ohm-shunt | points
+//   from     value at the low end of the scale (left for rising laws)
+//   to       value at the other end (the full-scale value of db)
+//   exponent power law: deflection = (v^p - from^p) / (to^p - from^p)
+//   center   ohm-series, ohm-shunt: the value at half deflection
+//   points   calibration pairs VALUE:ANGLE, separated by ";" (or by ","
+//            when no value uses a decimal comma), at least 3
+//   left     angle of deflection 0, degrees    right  angle of full deflection
+//   radius   arc radius in mm (sets the least distances between ticks)
+//   major    step of the numbered ticks        labels  the numbered values
+//   medium   step of the medium ticks          minor   step of the minor ticks
+//   decimal  comma (default) | point: how the numbers are written
+//
+// Values take a decimal point or a decimal comma.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "scale/generator/MeterLaw.h"
+#include "scale/generator/TickChooser.h"
+
+namespace sp {
+
+struct ScaleDescription {
+    LawInput law;
+    TickSteps steps;
+    TickRoom room;
+    std::set<std::string> given;  // the keys set so far
+};
+
+// Sets one key. Throws EScaleInput naming the key for an unknown key or a
+// value that is no number of the kind the key needs.
+void SetDescriptionValue(ScaleDescription& desc, const std::string& key, const std::string& value);
+
+// Reads the text form over the values already in `desc`. Throws EScaleInput.
+void ParseScaleDescription(const std::string& text, ScaleDescription& desc);
+
+// Throws EScaleInput naming the first key the law needs that is not given.
+void CheckDescriptionComplete(const ScaleDescription& desc);
+
+}  // namespace sp

@@ -1,0 +1,74 @@
+#include "scale/input/FieldTable.h"
+
+#include "base/Procs.h"
+
+namespace sp {
+
+namespace {
+using F = FormFields;
+constexpr FieldKind M = FieldKind::Masked, P = FieldKind::Plain, C = FieldKind::Check;
+}  // namespace
+
+const std::vector<FieldRow>& FieldTable() {
+    // section, key, kind, positions, built-in, first run, missing, member(s), control
+    static const std::vector<FieldRow> rows = {
+        {"Dimensions", "Width", M, 3, "80", "80", "80", &F::medtWidth, nullptr, "medtWidth"},
+        {"Dimensions", "Height", M, 3, "40", "40", "40", &F::medtHeight, nullptr, "medtHeight"},
+        {"Angles", "Left", P, 0, "135", "135", "135", &F::edtLAngle, nullptr, "edtLAngle"},
+        {"Angles", "Right", P, 0, "45", "45", "45", &F::edtRAngle, nullptr, "edtRAngle"},
+        {"Center", "X", M, 3, "40", "40", "40", &F::medtX, nullptr, "medtX"},
+        {"Center", "Y", M, 3, "5", "1", "5", &F::medtY, nullptr, "medtY"},
+        {"Center", "Radius", M, 3, "30", "15", "30", &F::medtRadius, nullptr, "medtRadius"},
+        {"Center", "CentralRadius", M, 3, "30", "3", "3", &F::medtCentralRadius, nullptr, "medtCentralRadius"},
+        {"Scale", "Segments", M, 3, "15", "10", "10", &F::medtNumSegments, nullptr, "medtNumSegments"},
+        {"Scale", "SegmentLength", M, 3, "3", "3", "3", &F::medtSegmentLength, nullptr, "medtSegmentLength"},
+        {"Scale", "FrameWidth", M, 2, "1", "1", "1", &F::medtFrameLine, nullptr, "medtFrameLine"},
+        {"Scale", "ArchWidth", M, 2, "2", "2", "1", &F::medtArchLine, nullptr, "medtArchLine"},
+        {"Scale", "SegmentWidth", M, 2, "1", "1", "1", &F::medtSegmentWidth, nullptr, "medtSegmentWidth"},
+        {"Scale", "Master", M, 3, "5", "5", "5", &F::medtMasterSegment, nullptr, "medtMasterSegment"},
+        {"Scale", "Doubled", C, 0, "0", "0", "1", nullptr, &F::cboxDual, "cboxDual"},
+        {"Scale", "HalfSmall", C, 0, "0", "0", "0", nullptr, &F::cboxHalfSmall, "cboxHalfSmall"},
+        {"Scale", "Frame", C, 0, "0", "0", "1", nullptr, &F::cboxFrame, "cboxFrame"},
+        {"Scale", "Mirror", C, 0, "1", "0", "1", nullptr, &F::cboxMirror, "cboxMirror"},
+        // After every older key, in a section of their own: a first-run file
+        // keeps its older lines and their order, older copies ignore these.
+        {"Numbers", "ValueLeft", P, 0, "", "", "", &F::edtValueLeft, nullptr, "edtValueLeft"},
+        {"Numbers", "ValueRight", P, 0, "", "", "", &F::edtValueRight, nullptr, "edtValueRight"},
+        {"Numbers", "Unit", P, 0, "", "", "", &F::edtUnit, nullptr, "edtUnit"},
+        {"Numbers", "TextHeight", P, 0, "3,5", "3,5", "3,5", &F::edtTextHeight, nullptr, "edtTextHeight"},
+        {"Numbers", "Font", P, 0, "DejaVu Sans", "DejaVu Sans", "DejaVu Sans", &F::edtFont, nullptr, "edtFont"},
+        {"Numbers", "Inside", C, 0, "0", "0", "0", nullptr, &F::cboxInside, "cboxInside"},
+        {"Numbers", "Radial", C, 0, "0", "0", "0", nullptr, &F::cboxRadial, "cboxRadial"},
+        {"Numbers", "DecimalPoint", C, 0, "0", "0", "0", nullptr, &F::cboxDecimalPoint, "cboxDecimalPoint"},
+    };
+    return rows;
+}
+
+std::string MaskedFieldText(const std::string& text) {
+    std::size_t e = text.size();
+    while (e > 0 && text[e - 1] == ' ') --e;
+    return text.substr(0, e);
+}
+
+const FieldRow* FindFieldByKey(const std::string& key) {
+    const std::string upper = UpperAscii(key);
+    for (const FieldRow& row : FieldTable())
+        if (UpperAscii(row.key) == upper) return &row;
+    return nullptr;
+}
+
+FormFields FieldColumn(const char* FieldRow::*column) {
+    FormFields f;
+    for (const FieldRow& row : FieldTable()) SetFieldText(f, row, row.*column);
+    return f;
+}
+
+void SetFieldText(FormFields& fields, const FieldRow& row, const std::string& text) {
+    switch (row.kind) {
+        case FieldKind::Check: fields.*row.flag = text == "1"; break;
+        case FieldKind::Masked: fields.*row.text = MaskedFieldText(text); break;
+        case FieldKind::Plain: fields.*row.text = text; break;
+    }
+}
+
+}  // namespace sp

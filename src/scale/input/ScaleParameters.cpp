@@ -1,0 +1,68 @@
+#include "scale/input/ScaleParameters.h"
+
+#include "base/Procs.h"
+
+namespace sp {
+
+namespace msg {
+const char* const NeedHeight = "Treba zadať výšku stupnice.";
+const char* const NeedWidth = "Treba zadať šírku stupnice.";
+const char* const AnglesEqual = "Ľavý a pravý uhol nemôžu byť rovnaké.";
+const char* const LeftNotGreater = "Ľavý uhol musí byť väčší, ako pravý.";
+const char* const NeedX = "Treba zadať X stredu.";
+const char* const NeedY = "Treba zadať Y stredu.";
+const char* const NeedSegments = "Treba zadať počet segmentov stupnice.";
+const char* const NeedSegmentLength = "Treba zadať dĺžku segmentov.";
+const char* const NeedSegmentWidth = "Treba zadať hrúbku segmentov.";
+const char* const NeedRadius = "Treba zadať polomer stupnice.";
+const char* const NeedCentralRadius = "Treba zadať polomer centrálneho krúžka.";
+}  // namespace msg
+
+double PixelsPerMmOf(std::int32_t dpi) { return static_cast<double>(static_cast<long double>(dpi) / 25.4L); }
+
+std::int32_t LengthToPixels(std::int32_t mm, double pixelsPerMm) {
+    return RangeCheck32(RoundHalfEven(static_cast<long double>(mm) * static_cast<long double>(pixelsPerMm)));
+}
+
+std::optional<std::string> ReadScaleParameters(ScaleParameters& p, FormFields& f) {
+    p.PixelsPerMm = PixelsPerMmOf(p.Dpi);
+    const auto length = [&](const std::string& text, std::int32_t& value) {
+        if (IsIntegerStr(text)) value = LengthToPixels(StrToInt(text), p.PixelsPerMm);
+    };
+    const auto count = [](const std::string& text, std::int32_t& value) {
+        if (IsIntegerStr(text)) value = StrToInt(text);
+    };
+
+    length(f.medtHeight, p.Height);
+    if (p.Height == 0) return msg::NeedHeight;
+    length(f.medtWidth, p.Width);
+    if (p.Width == 0) return msg::NeedWidth;
+
+    if (!IsIntegerStr(f.edtLAngle)) f.edtLAngle = FilterDigits(f.edtLAngle);
+    if (!IsIntegerStr(f.edtRAngle)) f.edtRAngle = FilterDigits(f.edtRAngle);
+    p.LeftAngle = StrToInt(f.edtLAngle);
+    p.RightAngle = StrToInt(f.edtRAngle);
+    if (p.LeftAngle == p.RightAngle) return msg::AnglesEqual;
+    if (p.LeftAngle < p.RightAngle) return msg::LeftNotGreater;
+
+    length(f.medtX, p.CenterX);
+    if (p.CenterX < 0) return msg::NeedX;
+    length(f.medtY, p.CenterY);
+    if (p.CenterY < 0) return msg::NeedY;
+    count(f.medtNumSegments, p.SegmentCount);
+    if (p.SegmentCount <= 0) return msg::NeedSegments;
+    length(f.medtSegmentLength, p.SegmentLength);
+    if (p.SegmentLength <= 0) return msg::NeedSegmentLength;
+    count(f.medtSegmentWidth, p.SegmentWidth);
+    if (p.SegmentWidth <= 0) return msg::NeedSegmentWidth;
+    length(f.medtRadius, p.Radius);
+    if (p.Radius <= 0) return msg::NeedRadius;
+    length(f.medtCentralRadius, p.CentralRadius);
+    if (p.CentralRadius < 0) return msg::NeedCentralRadius;
+
+    if (p.CentralRadius == 0) p.CentralRadius = 1;
+    if (p.CentralRadius >= p.Radius) p.CentralRadius = p.Radius - 10;  // Radius > 0: cannot overflow
+    return std::nullopt;
+}
+
+}  // namespace sp

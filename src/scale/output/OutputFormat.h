@@ -1,0 +1,55 @@
+// The picture file formats and the one table that says how each is written.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "raster/Graphics.h"
+#include "scale/drawing/DisplayList.h"
+
+namespace sp {
+
+enum class OutputFormat { Bmp, Png, Svg, Pdf };
+
+// What a format is written from: the exact raster picture, or the drawing
+// calls as a display list.
+enum class PictureSource { Raster, Calls };
+
+// How the raster picture is to be written: mirrored left to right on the way
+// out (the picture itself stays as drawn), and at which resolution.
+struct RasterOptions {
+    bool mirrored = false;
+    std::int32_t dpi = 600;
+};
+
+struct OutputFormatInfo {
+    OutputFormat format;
+    const char* name;       // "bmp", as --format takes it
+    const char* extension;  // ".bmp"
+    PictureSource source;
+    // Writes the file whole or not at all; nullptr while this build has no
+    // writer for the format.
+    void (*writeRaster)(const TBitmap& picture, const std::string& fileName, const RasterOptions& options);
+    void (*writeCalls)(const DisplayList& list, const std::string& fileName);
+};
+
+const OutputFormatInfo& FormatInfo(OutputFormat format);
+
+// True when this build can write `format`.
+bool CanWrite(OutputFormat format);
+
+// The format of a --format value ("bmp", "png", "svg", "pdf", any letter
+// case); nothing for any other text.
+std::optional<OutputFormat> ParseOutputFormat(std::string_view name);
+
+// The format by the file name's extension, any letter case; every other
+// extension, and none, gives the BMP, as the window always wrote.
+OutputFormat FormatOfFileName(std::string_view fileName);
+
+// Writes through the table. A std::bad_alloc on the way becomes
+// EOutOfResources; the file errors are those of WriteFileAtomically.
+void WritePictureFile(OutputFormat format, const TBitmap* picture, const DisplayList* list,
+                      const std::string& fileName, const RasterOptions& options = {});
+
+}  // namespace sp

@@ -1,0 +1,45 @@
+// The settings file: the last entered values, stored beside the executable
+// and shown again at the next start, plus the drawing resolution "Dpi".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "scale/input/FormFields.h"
+
+namespace sp {
+
+// The keys of the settings file in its order: the fields' keys, with "Dpi"
+// after "Height" ("Dpi" has no field and is never written back).
+std::vector<std::string> SettingsKeyNames();
+
+// The executable's path with its extension replaced by ".ini" (".ini"
+// appended when its name has none; a "." in a folder name is no extension).
+std::string SettingsPath(const std::string& exePath);
+
+// The application's title: the executable's file name without its folder
+// and without everything from its first ".", every letter after the first in
+// lower case ("/opt/SCALEPLATE.bin" gives "Scaleplate").
+std::string ApplicationTitle(const std::string& exePath);
+
+// The executable's folder, up to and including the last "/".
+std::string ProgramFolder(const std::string& exePath);
+
+// Creates the file with the first-run values when no file is there.
+// Throws EIniFileError when a write fails (earlier writes stay).
+void CreateSettings(const std::string& path);
+
+// Reads every key with its default into `fields` and "Dpi" (default 600,
+// taken as read) into `dpi`. Masked-field texts lose their trailing spaces,
+// as the field hands them over.
+void LoadSettings(const std::string& path, FormFields& fields, std::int32_t& dpi);
+
+// Writes every field back ("Dpi" is left as it is). Throws EIniFileError at
+// the first write that fails.
+void SaveSettings(const std::string& path, const FormFields& fields);
+
+// The values a first run puts into the fields.
+FormFields FirstRunFields();
+
+}  // namespace sp

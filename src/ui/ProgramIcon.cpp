@@ -1,7 +1,0 @@
-#include "ProgramIcon.h"
-
-namespace sp {
-
-QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icons/sk.scaleplate.Scaleplate.svg")); }
-
-}  // namespace sp

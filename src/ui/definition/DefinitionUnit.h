@@ -1,0 +1,50 @@
+// The definition editor: a grid of 255 rows (angle, type, label) saved as a
+// definition file, and "Generovať..." to fill it from a scale described in
+// values. Created once, hidden on close, keeping its rows.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "scale/definition/DefinitionFile.h"
+#include "ui/common/Dialogs.h"
+#include "ui/definition/GenerateDialog.h"
+
+class QTableWidget;
+
+namespace sp {
+
+class TScaleDefinition : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int Rows = 255;
+
+    TScaleDefinition(const QString& programFolder, const QString& appTitle, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The grid rows 1 to 255 as typed (a cell being edited with its text).
+    std::vector<DefinitionRow> GridRows() const;
+    // The file name last chosen in SaveDialog1 (full path).
+    QString ChosenFileName() const { return SaveDialog1.fileName; }
+    // The main window's arc (angles and radius as typed), which a generated
+    // scale lies on.
+    void SetArc(const ArcFields& arc) { arc_ = arc; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void createGrid(QWidget* parent);
+    void btnSaveClick();
+    void btnCancelClick();
+    void btnGenerateClick();
+    void fillGrid(const std::vector<DefinitionRow>& rows);
+
+    QTableWidget* sgrdDefinitions;
+    TGenerateDialog* GenerateDialog1 = nullptr;  // keeps its values between openings
+    ArcFields arc_;
+    FileDialogSetup SaveDialog1;
+    Dialogs& dialogs_;
+    QString appTitle_;
+};
+
+}  // namespace sp

@@ -1,0 +1,416 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <variant>
+
+#include "base/Errors.h"
+#include "scale/drawing/ScaleDrawing.h"
+#include "scale/output/PictureCommand.h"
+#include "support/TestDir.h"
+#include "support/Worked.h"
+
+using namespace sp;
+
+namespace {
+
+// One recorded call, flattened: the point (a, b) or the box (a, b, c, d).
+struct Call {
+    enum Op { MoveTo, LineTo, Ellipse } op;
+    std::int32_t a = 0, b = 0, c = 0, d = 0;
+    std::int32_t penWidth = 0;
+    friend bool operator==(const Call&, const Call&) = default;
+};
+
+std::vector<Call> Calls(const DisplayList& list) {
+    std::vector<Call> calls;
+    for (const DisplayItem& item : list.Items) {
+        if (auto m = std::get_if<DisplayMove>(&item))
+            calls.push_back({Call::MoveTo, m->to.x, m->to.y, 0, 0, m->penWidth});
+        else if (auto l = std::get_if<DisplayLine>(&item))
+            calls.push_back({Call::LineTo, l->to.x, l->to.y, 0, 0, l->penWidth});
+        else if (auto e = std::get_if<DisplayEllipse>(&item))
+            calls.push_back({Call::Ellipse, e->box.Left, e->box.Top, e->box.Right, e->box.Bottom, e->penWidth});
+    }
+    return calls;
+}
+
+struct Drawn {
+    ScaleParameters p;
+    std::unique_ptr<TBitmap> bitmap;
+    DisplayList list;
+    std::vector<Call> log;
+};
+
+// Draws on the raster and on the recorder from the same start; both must
+// leave the parameters alike.
+Drawn Draw(FormFields f, const std::vector<std::string>& definition = {}, bool active = false) {
+    Drawn d;
+    d.p = Fresh();
+    EXPECT_EQ(ReadScaleParameters(d.p, f), std::nullopt);
+    ScaleParameters recorded = d.p;
+    d.bitmap = DrawScale(d.p, f, definition, active);
+    d.list = RecordScale(recorded, f, definition, active);
+    EXPECT_EQ(recorded, d.p);
+    d.log = Calls(d.list);
+    return d;
+}
+
+// The segments: each MoveTo followed by a LineTo after the arcs, as
+// (from, to, pen width).
+struct Seg {
+    TPoint from, to;
+    int width;
+    friend bool operator==(const Seg&, const Seg&) = default;
+};
+
+std::vector<Seg> Segments(const std::vector<Call>& log, std::size_t firstCall) {
+    std::vector<Seg> s;
+    for (std::size_t i = firstCall; i + 1 < log.size(); ++i)
+        if (log[i].op == Call::MoveTo && log[i + 1].op == Call::LineTo)
+            s.push_back({{log[i].a, log[i].b}, {log[i + 1].a, log[i + 1].b}, log[i + 1].penWidth});
+    return s;
+}
+
+// Index of the first call after the ellipse and `arcs` chains of `chain`
+// chords each (a MoveTo and chain + 1 LineTo per arc).
+std::size_t AfterArcs(int arcs, int chain) { return 1 + static_cast<std::size_t>(arcs) * static_cast<std::size_t>(chain + 2); }
+
+}  // namespace
+
+TEST(ScalePoint, ExtendedPrecisionDecidesTheHalves) {
+    ScaleParameters p = Fresh();
+    p.Height = 945;
+    p.CenterX = 945;
+    p.CenterY = 118;
+    EXPECT_EQ(ScalePoint(p, 90, 591), (TPoint{945, 236}));
+    EXPECT_EQ(ScalePoint(p, 45, 591), (TPoint{1363, 409}));
+    // With pi to 64 bits the cosine terms at 60 and 120 degrees lie a hair
+    // below +295.5 and -295.5 (plain double rounds both the other way).
+    EXPECT_EQ(ScalePoint(p, 60, 591).x, 945 + 295);
+    EXPECT_EQ(ScalePoint(p, 120, 591).x, 945 - 296);
+    EXPECT_EQ(ScalePoint(p, 400, 591), ScalePoint(p, 40, 591));
+    p.CenterX = 2147483000;
+    EXPECT_THROW(ScalePoint(p, 0, 1000), EIntOverflow);
+}
+
+TEST(ScaleDrawing, WorkedExampleCallsAndPixels) {
+    Drawn d = Draw(WorkedFields());
+    EXPECT_EQ(d.bitmap->Width(), 1890);
+    EXPECT_EQ(d.bitmap->Height(), 945);
+    ASSERT_GE(d.log.size(), 94u);
+    EXPECT_EQ(d.log[0], (Call{Call::Ellipse, 874, 756, 1016, 898, 1}));
+    EXPECT_EQ(d.log[1], (Call{Call::MoveTo, 1363, 409, 0, 0, 2}));
+    EXPECT_EQ(d.log[2], (Call{Call::LineTo, 1363, 409, 0, 0, 2}));
+    EXPECT_EQ(d.log[2 + 45], (Call{Call::LineTo, 945, 236, 0, 0, 2}));
+    EXPECT_EQ(d.log[2 + 90], (Call{Call::LineTo, 527, 409, 0, 0, 2}));
+    const auto segs = Segments(d.log, AfterArcs(1, 90));
+    ASSERT_EQ(segs.size(), 11u);
+    EXPECT_EQ(segs[0], (Seg{{1363, 409}, {1463, 309}, 2}));
+    EXPECT_EQ(segs[1], (Seg{{1292, 349}, {1334, 291}, 1}));
+    EXPECT_EQ(segs[5], (Seg{{945, 236}, {945, 94}, 2}));
+    EXPECT_EQ(segs[10], (Seg{{527, 409}, {427, 309}, 2}));
+    EXPECT_EQ(d.p.MasterEvery, 5);
+    // Pixels: the pivot is inside the disc, the master at 90 degrees is black
+    // up to row 95 (its round cap), the picture has no frame.
+    EXPECT_EQ(d.bitmap->Pixel(945, 827), clBlack);
+    EXPECT_EQ(d.bitmap->Pixel(945, 100), clBlack);
+    EXPECT_EQ(d.bitmap->Pixel(945, 80), clWhite);
+    EXPECT_EQ(d.bitmap->Pixel(10, 10), clWhite);
+    EXPECT_EQ(d.bitmap->Pixel(1240, 0), clWhite);
+}
+
+TEST(ScaleDrawing, HalfSmallDoublesCountAndMasterInPlace) {
+    FormFields f = WorkedFields();
+    f.cboxHalfSmall = true;
+    Drawn d = Draw(f);
+    EXPECT_EQ(d.p.SegmentCount, 20);
+    EXPECT_EQ(d.p.MasterEvery, 10);
+    const auto segs = Segments(d.log, AfterArcs(1, 90));
+    ASSERT_EQ(segs.size(), 21u);
+    EXPECT_EQ(segs[1], (Seg{{1329, 378}, {1352, 351}, 1}));
+    EXPECT_EQ(segs[2], (Seg{{1292, 349}, {1334, 291}, 1}));
+    EXPECT_EQ(segs[10], (Seg{{945, 236}, {945, 94}, 2}));
+    EXPECT_EQ(segs[20].width, 2);
+}
+
+TEST(ScaleDrawing, DoubledArcWithHalvedPen) {
+    FormFields f = WorkedFields();
+    f.cboxDual = true;
+    f.medtArchLine = "3";
+    Drawn d = Draw(f);
+    // Second chain starts after the first arc's MoveTo and 91 LineTo.
+    const std::size_t second = 1 + 92;
+    EXPECT_EQ(d.log[second], (Call{Call::MoveTo, 1388, 384, 0, 0, 1}));
+    EXPECT_EQ(d.log[second + 1 + 45], (Call{Call::LineTo, 945, 201, 0, 0, 1}));
+    EXPECT_EQ(d.log[second + 1 + 90], (Call{Call::LineTo, 502, 384, 0, 0, 1}));
+    EXPECT_EQ(d.log[2].penWidth, 3);
+
+    f.medtArchLine = "0";  // no arc, the doubled one with the thinnest pen
+    Drawn z = Draw(f);
+    EXPECT_EQ(z.log[1], (Call{Call::MoveTo, 1388, 384, 0, 0, 0}));
+}
+
+TEST(ScaleDrawing, FrameAndMirror) {
+    FormFields f = WorkedFields();
+    f.cboxFrame = true;
+    Drawn d = Draw(f);
+    const std::size_t n = d.log.size();
+    EXPECT_EQ(d.log[n - 5], (Call{Call::MoveTo, 10, 10, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 4], (Call{Call::LineTo, 1880, 10, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 3], (Call{Call::LineTo, 1880, 935, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 2], (Call{Call::LineTo, 10, 935, 0, 0, 1}));
+    EXPECT_EQ(d.log[n - 1], (Call{Call::LineTo, 10, 10, 0, 0, 1}));
+    EXPECT_EQ(d.bitmap->Pixel(10, 500), clBlack);
+    EXPECT_EQ(d.bitmap->Pixel(1880, 935), clBlack);
+
+    f.cboxMirror = true;
+    Drawn m = Draw(f);
+    EXPECT_TRUE(m.list.Mirrored);
+    EXPECT_FALSE(d.list.Mirrored);
+    EXPECT_EQ(m.bitmap->Pixel(1879, 500), clBlack);
+    EXPECT_EQ(m.bitmap->Pixel(10, 500), clWhite);
+    for (int y = 0; y < 945; y += 7)
+        for (int x = 0; x < 1890; x += 3) ASSERT_EQ(m.bitmap->Pixel(x, y), d.bitmap->Pixel(1889 - x, y));
+}
+
+TEST(ScaleDrawing, SegmentCountLimitAndMasterFallback) {
+    FormFields f = WorkedFields();
+    f.medtNumSegments = "255";
+    EXPECT_EQ(Segments(Draw(f).log, 93).size(), 256u);
+    f.medtNumSegments = "127";
+    f.cboxHalfSmall = true;
+    EXPECT_EQ(Segments(Draw(f).log, 93).size(), 255u);
+    for (const char* count : {"256", "128"}) {
+        ScaleParameters p = Fresh();
+        FormFields g = WorkedFields();
+        g.medtNumSegments = count;
+        g.cboxHalfSmall = std::string(count) == "128";
+        ASSERT_EQ(ReadScaleParameters(p, g), std::nullopt);
+        ScaleParameters q = p;
+        EXPECT_THROW(DrawScale(p, g, {}, false), ERangeError) << count;
+        EXPECT_THROW(RecordScale(q, g, {}, false), ERangeError) << count;
+    }
+
+    FormFields m = WorkedFields();
+    m.medtMasterSegment = "0";  // fallback: 10 mm in pixels, masters only at the ends
+    Drawn d = Draw(m);
+    EXPECT_EQ(d.p.MasterEvery, 236);
+    const auto segs = Segments(d.log, 93);
+    for (std::size_t i = 0; i < segs.size(); ++i) EXPECT_EQ(segs[i].width, (i == 0 || i == 10) ? 2 : 1) << i;
+
+    m.medtMasterSegment = "";
+    ScaleParameters p = Fresh();
+    ASSERT_EQ(ReadScaleParameters(p, m), std::nullopt);
+    EXPECT_THROW(DrawScale(p, m, {}, false), EConvertError);
+
+    ScaleParameters low = Fresh(12);  // the fallback, 1 mm at 12 dpi, rounds to 0
+    FormFields l = WorkedFields();
+    l.medtMasterSegment = "0";
+    l.medtNumSegments = "1";
+    ASSERT_EQ(ReadScaleParameters(low, l), std::nullopt);
+    EXPECT_THROW(DrawScale(low, l, {}, false), EDivByZero);
+}
+
+TEST(ScaleDrawing, SevenSegmentsStepInFractions) {
+    FormFields f = WorkedFields();
+    f.medtNumSegments = "7";
+    Drawn d = Draw(f);
+    const auto segs = Segments(d.log, 93);
+    ASSERT_EQ(segs.size(), 8u);
+    ScaleParameters p = d.p;
+    EXPECT_EQ(segs[1].from, ScalePoint(p, 45 + 12.857142857142858, p.Radius));
+}
+
+TEST(DefinitionSegments, LinesOfTheWorkedExample) {
+    struct Row {
+        std::vector<std::string> lines;
+        Seg last;
+    };
+    const Row rows[] = {
+        {{"90,M"}, {{945, 236}, {945, 94}, 2}},
+        {{"54,N"}, {{1292, 349}, {1334, 291}, 1}},
+        {{"54,n"}, {{1292, 349}, {1334, 291}, 1}},
+        {{" 54 , N "}, {{1292, 349}, {1334, 291}, 1}},
+        {{"54,NORMAL"}, {{1292, 349}, {1334, 291}, 1}},
+        {{"54,S"}, {{1292, 349}, {1313, 321}, 1}},
+        {{"$5A,N"}, {{945, 236}, {945, 165}, 1}},
+        {{"90"}, {{945, 236}, {945, 236}, 71}},
+        {{"90,X"}, {{945, 236}, {945, 236}, 71}},
+        {{"54,M", "", "90,X"}, {{945, 236}, {945, 94}, 2}},
+    };
+    for (const Row& r : rows) {
+        Drawn d = Draw(WorkedFields(), r.lines, true);
+        const auto segs = Segments(d.log, 93);
+        ASSERT_FALSE(segs.empty());
+        EXPECT_EQ(segs.back(), r.last) << r.lines.back();
+    }
+    Drawn below = Draw(WorkedFields(), {"-10,N"}, true);
+    EXPECT_EQ(Segments(below.log, 93).back().from, (TPoint{1527, 930}));
+    Drawn wrap = Draw(WorkedFields(), {"400,S", "40,S"}, true);
+    const auto w = Segments(wrap.log, 93);
+    EXPECT_EQ(w[0], w[1]);
+    Drawn empty = Draw(WorkedFields(), {}, true);
+    EXPECT_TRUE(Segments(empty.log, 93).empty());
+    EXPECT_EQ(empty.p.MasterEvery, 5);  // the master field is still read
+}
+
+TEST(DefinitionSegments, BadLinesEndTheCommand) {
+    struct Row {
+        std::vector<std::string> lines;
+        const char* message;
+    };
+    const Row rows[] = {
+        {{"M,45"}, "'M' is not a valid integer value"},
+        {{"90,M", "   "}, "'' is not a valid integer value"},
+        {{"4 5,N"}, "'4 5' is not a valid integer value"},
+        {{"1" + std::string(64, ',') + "X"}, "Range check error"},
+    };
+    for (const Row& r : rows) {
+        ScaleParameters p = Fresh();
+        FormFields f = WorkedFields();
+        ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
+        try {
+            DrawScale(p, f, r.lines, true);
+            ADD_FAILURE() << r.message;
+        } catch (const EError& e) {
+            EXPECT_STREQ(e.what(), r.message);
+        }
+    }
+}
+
+TEST(PictureCommand, DefinitionServesOnePictureAndErrorsKeepIt) {
+    TestDir dir;
+    PictureSession s;
+    s.Params.Dpi = 600;
+    s.DefinitionList = {"90,M", "45,N"};
+    s.DefinitionActive = true;
+    FormFields f = WorkedFields();
+
+    // An input message and an error leave the definition chosen.
+    f.medtRadius = "";
+    EXPECT_EQ(RunPictureCommand(s, f, []() { return std::optional<std::string>(); }).outcome,
+              PictureResult::Message);
+    EXPECT_TRUE(s.DefinitionActive);
+    f = WorkedFields();
+    f.medtMasterSegment = "";
+    EXPECT_THROW(RunPictureCommand(s, f, []() { return std::optional<std::string>("x"); }), EConvertError);
+    EXPECT_TRUE(s.DefinitionActive);
+    f = WorkedFields();
+    EXPECT_THROW(RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path("no/a.bmp")); }),
+                 EFCreateError);
+    EXPECT_TRUE(s.DefinitionActive);
+
+    // Saved: the file holds the definition's two segments; the flag clears.
+    const PictureResult r =
+        RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path("a.bmp")); });
+    EXPECT_EQ(r.outcome, PictureResult::Saved);
+    EXPECT_FALSE(s.DefinitionActive);
+    EXPECT_EQ(dir.Read("a.bmp").size(), 5360094u);
+
+    // Cancelled: nothing written, the flag still clears.
+    s.DefinitionActive = true;
+    EXPECT_EQ(RunPictureCommand(s, f, []() { return std::optional<std::string>(); }).outcome,
+              PictureResult::Cancelled);
+    EXPECT_FALSE(s.DefinitionActive);
+    EXPECT_EQ(dir.Entries(), 1u);
+}
+
+namespace {
+
+// One picture command of `s` saved as `name` in `dir`; gives the file.
+std::string Picture(PictureSession& s, FormFields f, TestDir& dir, const std::string& name) {
+    const PictureResult r = RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path(name)); });
+    EXPECT_EQ(r.outcome, PictureResult::Saved) << r.message;
+    return dir.Read(name);
+}
+
+PictureSession Session600() {
+    PictureSession s;
+    s.Params.Dpi = 600;
+    return s;
+}
+
+}  // namespace
+
+TEST(PictureCommand, HalfSmallDoublingCarriesOverAndMasterIsReadAfresh) {
+    TestDir dir;
+    PictureSession s = Session600();
+    FormFields half = WorkedFields();
+    half.cboxHalfSmall = true;
+    Picture(s, half, dir, "1.bmp");  // leaves SegmentCount 20, MasterEvery 10
+    // '1 5' is no integer: the doubled 20 stays and is doubled again, while
+    // the master interval is read afresh (5, doubled once to 10).
+    half.medtNumSegments = "1 5";
+    const std::string again = Picture(s, half, dir, "2.bmp");
+    EXPECT_EQ(s.Params.SegmentCount, 40);
+    EXPECT_EQ(s.Params.MasterEvery, 10);
+    PictureSession fresh = Session600();
+    FormFields twenty = WorkedFields();
+    twenty.medtNumSegments = "20";
+    twenty.cboxHalfSmall = true;
+    EXPECT_TRUE(Picture(fresh, twenty, dir, "3.bmp") == again);
+
+    // Without the option the next picture is the worked example's again:
+    // the count field is read, and MasterEvery is 5, not the doubled 10.
+    const std::string worked = Picture(s, WorkedFields(), dir, "4.bmp");
+    EXPECT_EQ(s.Params.MasterEvery, 5);
+    PictureSession plain = Session600();
+    EXPECT_TRUE(Picture(plain, WorkedFields(), dir, "5.bmp") == worked);
+}
+
+TEST(PictureCommand, CentralRadiusFixUpCarriesIntoAnEmptyField) {
+    TestDir dir;
+    PictureSession s = Session600();
+    FormFields f = WorkedFields();
+    f.medtRadius = "30";
+    f.medtCentralRadius = "30";  // 709 pixels, as large as the radius: 699
+    Picture(s, f, dir, "1.bmp");
+    EXPECT_EQ(s.Params.CentralRadius, 699);
+    f.medtRadius = "35";  // 827 pixels: the carried 699 needs no fix-up
+    f.medtCentralRadius = "";
+    Picture(s, f, dir, "2.bmp");
+    EXPECT_EQ(s.Params.CentralRadius, 699);
+}
+
+TEST(PictureCommand, FailingDefinitionLineKeepsItChosenAndAnEmptyListClearsIt) {
+    TestDir dir;
+    PictureSession s = Session600();
+    s.DefinitionList = {"M,45"};
+    s.DefinitionActive = true;
+    FormFields f = WorkedFields();
+    EXPECT_THROW(RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path("x.bmp")); }),
+                 EConvertError);
+    EXPECT_TRUE(s.DefinitionActive);
+    EXPECT_EQ(dir.Entries(), 0u);
+
+    // An empty list still serves one picture: no segments at all.
+    s.DefinitionList.clear();
+    const std::string empty = Picture(s, f, dir, "1.bmp");
+    EXPECT_FALSE(s.DefinitionActive);
+    EXPECT_FALSE(Picture(s, f, dir, "2.bmp") == empty);  // uniform segments again
+}
+
+TEST(FlipBitmap, ModesMirrorInPlace) {
+    const auto picture = [] {
+        auto b = std::make_unique<TBitmap>();
+        b->SetHeight(3);
+        b->SetWidth(5);
+        b->Canvas().MoveToEx(0, 0);
+        b->Canvas().LineTo(2, 0);  // pixels (0, 0) and (1, 0)
+        return b;
+    };
+    const struct {
+        int mode;
+        TPoint a, b;
+    } rows[] = {{1, {4, 0}, {3, 0}}, {2, {0, 2}, {1, 2}}, {3, {4, 2}, {3, 2}}, {0, {0, 0}, {1, 0}}, {7, {0, 0}, {1, 0}}};
+    for (const auto& r : rows) {
+        auto b = picture();
+        FlipBitmap(*b, r.mode);
+        int black = 0;
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) black += b->Pixel(x, y) == clBlack;
+        EXPECT_EQ(black, 2) << r.mode;
+        EXPECT_EQ(b->Pixel(r.a.x, r.a.y), clBlack) << r.mode;
+        EXPECT_EQ(b->Pixel(r.b.x, r.b.y), clBlack) << r.mode;
+    }
+}

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "base/Errors.h"
+#include "scale/settings/IniFile.h"
+#include "scale/settings/Settings.h"
+#include "support/TestDir.h"
+
+using namespace sp;
+
+TEST(SettingsPath, ExtensionReplacedOrAppended) {
+    EXPECT_EQ(SettingsPath("/opt/tools/scaleplate"), "/opt/tools/scaleplate.ini");
+    EXPECT_EQ(SettingsPath("/opt/tools/Meter.exe"), "/opt/tools/Meter.ini");
+    EXPECT_EQ(SettingsPath("/opt/v1.2/scaleplate"), "/opt/v1.2/scaleplate.ini");
+    EXPECT_EQ(SettingsPath("/opt/a.b/c.d.e"), "/opt/a.b/c.d.ini");
+}
+
+TEST(SettingsPath, TitleAndFolder) {
+    EXPECT_EQ(ApplicationTitle("/opt/tools/scaleplate"), "scaleplate");
+    EXPECT_EQ(ApplicationTitle("/opt/v1.2/SCALEPLATE.bin.x"), "Scaleplate");
+    EXPECT_EQ(ProgramFolder("/opt/v1.2/scaleplate"), "/opt/v1.2/");
+}
+
+TEST(Settings, FirstRunFileLineByLineAndLoadedBack) {
+    TestDir dir;
+    const std::string path = dir.Path("scaleplate.ini");
+    CreateSettings(path);
+    EXPECT_EQ(dir.Read("scaleplate.ini"),
+              "[Dimensions]\r\nWidth=80\r\nHeight=40\r\nDpi=600\r\n[Angles]\r\nLeft=135\r\nRight=45\r\n"
+              "[Center]\r\nX=40\r\nY=1\r\nRadius=15\r\nCentralRadius=3\r\n[Scale]\r\nSegments=10\r\n"
+              "SegmentLength=3\r\nFrameWidth=1\r\nArchWidth=2\r\nSegmentWidth=1\r\nMaster=5\r\nDoubled=0\r\n"
+              "HalfSmall=0\r\nFrame=0\r\nMirror=0\r\n"
+              // The texts' keys follow every older line, in a section of their own.
+              "[Numbers]\r\nValueLeft=\r\nValueRight=\r\nUnit=\r\nTextHeight=3,5\r\nFont=DejaVu Sans\r\n"
+              "Inside=0\r\nRadial=0\r\nDecimalPoint=0\r\n");
+    FormFields f;
+    std::int32_t dpi = 0;
+    LoadSettings(path, f, dpi);
+    EXPECT_EQ(f, FirstRunFields());
+    EXPECT_EQ(dpi, 600);
+    EXPECT_EQ(f.medtNumSegments, "10");
+    EXPECT_EQ(f.medtRadius, "15");
+    EXPECT_FALSE(f.cboxMirror);
+
+    // An existing file is left alone.
+    dir.Write("scaleplate.ini", "[Scale]\r\nMirror=0\r\n");
+    CreateSettings(path);
+    EXPECT_EQ(dir.Read("scaleplate.ini"), "[Scale]\r\nMirror=0\r\n");
+}
+
+TEST(Settings, MissingKeysTakeTheirDefaults) {
+    TestDir dir;
+    dir.Write("s.ini", "[Scale]\nMirror=0\n");
+    FormFields f;
+    std::int32_t dpi = 0;
+    LoadSettings(dir.Path("s.ini"), f, dpi);
+    EXPECT_EQ(f.medtY, "5");
+    EXPECT_EQ(f.medtRadius, "30");
+    EXPECT_EQ(f.medtArchLine, "1");
+    EXPECT_EQ(f.medtWidth, "80");
+    EXPECT_TRUE(f.cboxDual);
+    EXPECT_TRUE(f.cboxFrame);
+    EXPECT_FALSE(f.cboxHalfSmall);
+    EXPECT_FALSE(f.cboxMirror);
+    EXPECT_EQ(dpi, 600);
+}
+
+TEST(IniFile, NumbersAndFlags) {
+    TestDir dir;
+    const std::string path = dir.Path("n.ini");
+    struct Row {
+        const char* text;
+        std::int32_t dpi;
+    };
+    const Row rows[] = {{"0x12C", 300}, {"300dpi", 600}, {"", 600},         {"-5", -5},   {"2147483648", 600},
+                        {"  600", 600}, {"+600", 600},   {"$258", 600},     {"x258", 600}, {"600 ", 600},
+                        {"6OO", 600},   {"0X258", 600},  {"-0x10", -16},    {"0x", 600}};
+    for (const Row& r : rows) {
+        dir.Write("n.ini", std::string("[Dimensions]\r\nDpi=") + r.text + "\r\n");
+        EXPECT_EQ(IniFile(path).ReadNumber("Dimensions", "Dpi", 600), r.dpi) << r.text;
+    }
+    dir.Write("n.ini", "[Scale]\nDoubled=2\nFrame=-1\nMirror=true\nHalfSmall=yes\n");
+    const IniFile ini(path);
+    EXPECT_TRUE(ini.ReadFlag("Scale", "Doubled", false));
+    EXPECT_TRUE(ini.ReadFlag("Scale", "Frame", false));
+    EXPECT_TRUE(ini.ReadFlag("Scale", "Mirror", true));
+    EXPECT_FALSE(ini.ReadFlag("Scale", "HalfSmall", false));
+}
+
+TEST(IniFile, ReadRules) {
+    TestDir dir;
+    dir.Write("r.ini",
+              "; comment\r\nWidth=1\r\n[dimensions]\r\n  WIDTH = 120 \r\nHeight=\r\n[Other]\rKey=x\r"
+              "[Dimensions]\nDepth=7\nWidth=999\n");
+    const IniFile ini(dir.Path("r.ini"));
+    EXPECT_EQ(ini.ReadText("Dimensions", "Width", "d"), "120");
+    EXPECT_EQ(ini.ReadText("Dimensions", "Height", "d"), "");
+    EXPECT_EQ(ini.ReadText("Dimensions", "Depth", "d"), "7");
+    EXPECT_EQ(ini.ReadText("Other", "key", "d"), "x");
+    EXPECT_EQ(ini.ReadText("Dimensions", "Missing", "d"), "d");
+    EXPECT_EQ(ini.ReadText("Nothing", "Width", "d"), "d");
+    EXPECT_EQ(IniFile(dir.Path("none.ini")).ReadText("Dimensions", "Width", "d"), "d");
+    dir.Write("long.ini", "[A]\r\nK=" + std::string(1000000, 'v') + "\r\n");
+    EXPECT_EQ(IniFile(dir.Path("long.ini")).ReadText("A", "K", "").size(), 2047u);
+    dir.Write("cp.ini", "[A]\r\nK=\xBE\xE1\r\n");
+    EXPECT_EQ(IniFile(dir.Path("cp.ini")).ReadText("A", "K", ""), "ľá");
+}
+
+TEST(IniFile, WritesKeepEveryOtherLine) {
+    TestDir dir;
+    const std::string path = dir.Path("w.ini");
+    dir.Write("w.ini", "; my notes\n[Dimensions]\nWidth=80\nDpi=300\nUnknown=keep me\n\n[Extra]\nA=1\n");
+    IniFile ini(path);
+    ini.WriteText("dimensions", "width", "120");
+    ini.WriteText("Dimensions", "Height", "40");
+    ini.WriteText("Scale", "Mirror", "1");
+    EXPECT_EQ(dir.Read("w.ini"),
+              "; my notes\n[Dimensions]\nwidth=120\nDpi=300\nUnknown=keep me\nHeight=40\n\n[Extra]\nA=1\n[Scale]\nMirror=1\n");
+    // Values with blanks at the ends, quotes and Slovak letters read back unchanged.
+    // A value beyond the code page turns the file into UTF-8 with the
+    // byte-order mark (it read back as "??" before that rule).
+    for (const std::string v : {" 80", "8 ", "\"q\"", "", "Ľavý", "a=b;c", "\"", "日本"}) {
+        ini.WriteText("T", "V", v);
+        EXPECT_EQ(ini.ReadText("T", "V", "default"), v) << v;
+        EXPECT_EQ(dir.Read("w.ini").rfind("\xEF\xBB\xBF", 0) == 0, v == "日本") << v;
+    }
+}
+
+TEST(IniFile, NewLinesTakeTheFilesFirstLineEnd) {
+    // A file edited on two systems: the first line end found is the file's.
+    TestDir dir;
+    dir.Write("e.ini", "[Dimensions]\nWidth=80\r\n[Scale]\r\nMirror=0\r\n");
+    IniFile ini(dir.Path("e.ini"));
+    ini.WriteText("Dimensions", "Height", "40");
+    ini.WriteText("Angles", "Left", "135");
+    EXPECT_EQ(dir.Read("e.ini"), "[Dimensions]\nWidth=80\r\nHeight=40\n[Scale]\r\nMirror=0\r\n[Angles]\nLeft=135\n");
+}
+
+TEST(Settings, SaveWritesEveryFieldAndKeepsDpi) {
+    TestDir dir;
+    const std::string path = dir.Path("s.ini");
+    CreateSettings(path);
+    IniFile(path).WriteNumber("Dimensions", "Dpi", 300);
+    FormFields f = FirstRunFields();
+    f.medtWidth = "";
+    f.medtHeight = " 5";
+    f.cboxFrame = true;
+    f.cboxMirror = true;
+    f.edtLAngle = "135°";
+    SaveSettings(path, f);
+    FormFields g;
+    std::int32_t dpi = 0;
+    LoadSettings(path, g, dpi);
+    EXPECT_EQ(g, f);
+    EXPECT_EQ(dpi, 300);
+    EXPECT_EQ(IniFile(path).ReadText("Scale", "Frame", ""), "1");
+}
+
+TEST(Settings, FailedWritesRaiseAndLoseNothing) {
+    TestDir dir;
+    const std::string path = dir.Path("s.ini");
+    CreateSettings(path);
+    const std::string before = dir.Read("s.ini");
+    FormFields f = FirstRunFields();
+    f.medtWidth = "123";
+    {
+        FileSizeLimit limit(50);
+        try {
+            SaveSettings(path, f);
+            FAIL();
+        } catch (const EIniFileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+        }
+    }
+    EXPECT_EQ(dir.Read("s.ini"), before);
+    EXPECT_EQ(dir.Entries(), 1u);
+    EXPECT_THROW(CreateSettings(dir.Path("no/s.ini")), EIniFileError);
+}
+
+// Found by fuzzing: a value ending in an overlong UTF-8 NUL was written
+// without quotes and lost its end on reading back.
+TEST(IniFile, MalformedTextReadsBackAsWrittenThroughTheCodePage) {
+    TestDir dir;
+    IniFile ini(dir.Path("m.ini"));
+    ini.WriteText("S", "K", "a\xC0\x80");
+    EXPECT_EQ(ini.ReadText("S", "K", ""), "a??");
+    ini.WriteText("S", "K", std::string("b\0", 2));
+    EXPECT_EQ(ini.ReadText("S", "K", ""), std::string("b\0", 2));
+}
