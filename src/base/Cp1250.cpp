@@ -59,26 +59,4 @@ std::string Utf8ToCp1250(const std::string& text) {
     return out;
 }
 
-bool HasUtf8Bom(const std::string& bytes) { return bytes.rfind(kUtf8Bom, 0) == 0; }
-
-bool FitsCp1250(const std::string& text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t start = i;
-        const std::uint32_t cp = NextUtf8(text, i);
-        const std::string one = text.substr(start, i - start);
-        // A malformed byte is no character: it is written as "?", as always.
-        if (cp == kMalformedUtf8 && one != "\xEF\xBF\xBD") continue;
-        if (Cp1250ToUtf8(Utf8ToCp1250(one)) != one) return false;
-    }
-    return true;
-}
-
-std::string FileBytesToUtf8(const std::string& bytes) {
-    return HasUtf8Bom(bytes) ? bytes.substr(3) : Cp1250ToUtf8(bytes);
-}
-
-std::string Utf8ToFileBytes(const std::string& text) {
-    return FitsCp1250(text) ? Utf8ToCp1250(text) : kUtf8Bom + text;
-}
-
 }  // namespace sp

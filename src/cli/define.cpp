@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "base/Cp1250.h"
+#include "base/FileText.h"
 #include "base/Procs.h"
 #include "base/SafeFile.h"
 #include "base/Version.h"

@@ -12,6 +12,7 @@
 #include "base/SafeFile.h"
 #include "base/Version.h"
 #include "scale/definition/DefinitionFile.h"
+#include "scale/drawing/ScaleNumbers.h"
 #include "scale/input/FieldTable.h"
 #include "scale/output/OutputFormat.h"
 #include "scale/output/PictureCommand.h"
@@ -112,25 +113,43 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
     return std::nullopt;
 }
 
+// Why `value` does not suit the field of `row` as its control could hold
+// it, or nothing. A settings file is read by the looser rules of its own
+// (a key that is no number takes its default), but a value typed on the
+// command line is refused rather than drawn with something else. The angle
+// fields are free text, checked by the picture itself as in the window.
+std::optional<std::string> ValueProblem(const sp::FieldRow& row, const std::string& value) {
+    const std::string key = std::string("Hodnota kľúča ") + row.key;
+    switch (row.kind) {
+        case sp::FieldKind::Masked: {
+            const bool digits = !value.empty() && value.find_first_not_of("0123456789") == std::string::npos;
+            if (digits && value.size() <= static_cast<std::size_t>(row.positions)) return std::nullopt;
+            return key + " musí byť celé číslo od 0 do " + std::string(static_cast<std::size_t>(row.positions), '9') + ".";
+        }
+        case sp::FieldKind::Check:
+            if (value == "0" || value == "1") return std::nullopt;
+            return key + " musí byť 0 alebo 1.";
+        case sp::FieldKind::Decimal:
+            if (value.empty() || sp::ParseDecimalValue(value)) return std::nullopt;
+            return key + " musí byť číslo (s desatinnou čiarkou alebo bodkou).";
+        case sp::FieldKind::Plain: break;
+    }
+    return std::nullopt;
+}
+
 // Applies one --set; gives the problem for a usage error, or nothing.
 std::optional<std::string> ApplySet(const std::string& assignment, sp::FormFields& fields, std::int32_t& dpi) {
     const std::size_t eq = assignment.find('=');
     if (eq == std::string::npos) return "--set needs KEY=VALUE, got '" + assignment + "'";
     const std::string key = assignment.substr(0, eq), value = assignment.substr(eq + 1);
     if (sp::UpperAscii(key) == "DPI") {
-        if (!sp::ParseIniNumber(value, dpi)) return "--set Dpi: '" + value + "' is not a valid integer value";
+        if (!sp::ParseIniNumber(value, dpi)) return "Hodnota kľúča Dpi musí byť celé číslo.";
         return std::nullopt;
     }
     const sp::FieldRow* row = sp::FindFieldByKey(key);
     if (!row) return "--set: unknown key '" + key + "'";
-    if (row->kind == sp::FieldKind::Check) {
-        std::int32_t v = 0;
-        if (!sp::ParseIniNumber(value, v))
-            return std::string("--set ") + row->key + ": '" + value + "' is not a valid integer value";
-        fields.*row->flag = v != 0;
-    } else {
-        sp::SetFieldText(fields, *row, value);
-    }
+    if (auto problem = ValueProblem(*row, value)) return problem;
+    sp::SetFieldText(fields, *row, value);
     return std::nullopt;
 }
 

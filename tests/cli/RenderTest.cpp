@@ -39,7 +39,7 @@ TEST(Render, DefaultScaleFromFirstRunValues) {
 TEST(Render, SettingsFileSetsAndDefinition) {
     TestDir dir;
     dir.Write("s.ini", "[Dimensions]\r\nDpi=300\r\nWidth=20\r\n");
-    Outcome r = Render("--settings '" + dir.Path("s.ini") + "' --set height=10 --set Mirror=0x0 --output '" +
+    Outcome r = Render("--settings '" + dir.Path("s.ini") + "' --set height=10 --set Mirror=0 --output '" +
                    dir.Path("b.bmp") + "' --print-parameters");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Dpi=300\nPixelsPerMm=11.811023622047244\nHeight=118\nWidth=236\n"), std::string::npos) << r.out;
@@ -86,6 +86,51 @@ TEST(Render, MessagesErrorsAndUsage) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Usage: scaleplate-render"), std::string::npos);
     EXPECT_EQ(dir.Entries(), 0u);
+}
+
+// A value typed after --set is checked against its field's kind (exit 64,
+// nothing drawn); the angles are free text and meet the picture's own tests.
+TEST(Render, SetValuesSuitTheirFields) {
+    TestDir dir;
+    const std::string out = " --output '" + dir.Path("x.svg") + "'";
+    struct Row {
+        const char* set;
+        int status;
+        const char* err;  // the first line of standard error
+    };
+    const Row rows[] = {
+        {"X=30.5", 64, "scaleplate-render: Hodnota kľúča X musí byť celé číslo od 0 do 999."},
+        {"X=", 64, "scaleplate-render: Hodnota kľúča X musí byť celé číslo od 0 do 999."},
+        {"width=1000", 64, "scaleplate-render: Hodnota kľúča Width musí byť celé číslo od 0 do 999."},
+        {"SegmentWidth=100", 64, "scaleplate-render: Hodnota kľúča SegmentWidth musí byť celé číslo od 0 do 99."},
+        {"Radius=-5", 64, "scaleplate-render: Hodnota kľúča Radius musí byť celé číslo od 0 do 999."},
+        {"Frame=2", 64, "scaleplate-render: Hodnota kľúča Frame musí byť 0 alebo 1."},
+        {"Mirror=0x0", 64, "scaleplate-render: Hodnota kľúča Mirror musí byť 0 alebo 1."},
+        {"ValueRight=ten", 64,
+         "scaleplate-render: Hodnota kľúča ValueRight musí byť číslo (s desatinnou čiarkou alebo bodkou)."},
+        {"TextHeight=3,5,", 64,
+         "scaleplate-render: Hodnota kľúča TextHeight musí byť číslo (s desatinnou čiarkou alebo bodkou)."},
+        {"Dpi=300dpi", 64, "scaleplate-render: Hodnota kľúča Dpi musí byť celé číslo."},
+        {"Left=135.5", 1, "Ľavý uhol musí byť celé číslo."},
+        {"Right=44,5", 1, "Pravý uhol musí byť celé číslo."},
+        {"Left=135°", 0, ""},
+        {"X=035", 0, ""},
+        {"TextHeight=2.5", 0, ""},
+        {"ValueLeft=", 0, ""},
+    };
+    for (const Row& r : rows) {
+        const Outcome o = Render(std::string("--set ") + r.set + out);
+        EXPECT_EQ(o.status, r.status) << r.set;
+        EXPECT_EQ(o.err.substr(0, o.err.find('\n')), r.err) << r.set;
+        EXPECT_EQ(FileExistsAt(dir.Path("x.svg")), r.status == 0) << r.set;
+        std::remove(dir.Path("x.svg").c_str());
+    }
+    // A settings file keeps its own rules: X=30.5 is no whole number and
+    // leaves X at 0, a flag of 2 counts as set.
+    dir.Write("s.ini", "[Center]\r\nX=30.5\r\n[Scale]\r\nFrame=2\r\n");
+    const Outcome o = Render("--settings '" + dir.Path("s.ini") + "' --print-parameters" + out);
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("CenterX=0\n"), std::string::npos) << o.out;
 }
 
 TEST(Render, FullDiskAndTooLargePictureLoseNothing) {

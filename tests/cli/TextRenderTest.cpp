@@ -92,11 +92,16 @@ TEST(RenderText, NewKeysThroughSetAndTheirRefusals) {
               0);
     EXPECT_NE(dir.Read("a.svg").find("fill-rule=\"nonzero\""), std::string::npos);
     EXPECT_EQ(Render("--set Units=V --output '" + dir.Path("b.bmp") + "'"), 64);
-    const std::string err = Shell("'" SCALEPLATE_RENDER "' --set ValueRight=ten --output '" + dir.Path("c.bmp") + "' 2>&1");
+    // A value that is no number: refused by --set itself, by the picture
+    // when a settings file holds it.
+    EXPECT_EQ(Render("--set ValueRight=ten --output '" + dir.Path("c.bmp") + "'"), 64);
+    dir.Write("s.ini", "[Numbers]\r\nValueRight=ten\r\n");
+    const std::string err = Shell("'" SCALEPLATE_RENDER "' --settings '" + dir.Path("s.ini") + "' --output '" +
+                                  dir.Path("c.bmp") + "' 2>&1");
     EXPECT_EQ(err, "Hodnota vpravo musí byť číslo.\n");
     EXPECT_EQ(Render("--set ValueRight=10 --set ValueLeft=0 --set TextHeight=0 --output '" + dir.Path("c.bmp") + "'"),
               1);
-    EXPECT_EQ(dir.Entries(), 1u);  // nothing written for the refusals
+    EXPECT_EQ(dir.Entries(), 2u);  // nothing written for the refusals (a.svg and s.ini only)
 }
 
 TEST(RenderText, NoTextSettingGivesTheSameBytesInEveryFormat) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "base/Cp1250.h"
 #include "base/Errors.h"
+#include "base/FileText.h"
 #include "base/Procs.h"
 #include "base/SafeFile.h"
 #include "base/Utf8.h"
@@ -91,13 +91,11 @@ void WriteDefinitionLines(const std::vector<std::string>& lines, const std::stri
 }
 
 std::vector<std::string> SplitDefinitionText(const std::string& bytes) {
-    std::vector<std::string> lines;
-    // The mark decides for the whole file: after it every line is UTF-8.
-    const bool utf8 = HasUtf8Bom(bytes);
-    std::string text = utf8 ? bytes.substr(3) : bytes;
+    // The encoding is decided for the whole file (base/FileText.h).
+    std::string text = FileBytesToUtf8(bytes);
     text.resize(std::min(text.size(), text.find('\0')));
-    for (const TextLine& line : CutLines(text))
-        lines.push_back(utf8 ? line.text : Cp1250ToUtf8(line.text));
+    std::vector<std::string> lines;
+    for (TextLine& line : CutLines(text)) lines.push_back(std::move(line.text));
     return lines;
 }
 

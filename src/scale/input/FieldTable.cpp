@@ -6,7 +6,7 @@ namespace sp {
 
 namespace {
 using F = FormFields;
-constexpr FieldKind M = FieldKind::Masked, P = FieldKind::Plain, C = FieldKind::Check;
+constexpr FieldKind M = FieldKind::Masked, P = FieldKind::Plain, D = FieldKind::Decimal, C = FieldKind::Check;
 }  // namespace
 
 const std::vector<FieldRow>& FieldTable() {
@@ -32,10 +32,10 @@ const std::vector<FieldRow>& FieldTable() {
         {"Scale", "Mirror", C, 0, "1", "0", "1", nullptr, &F::cboxMirror, "cboxMirror"},
         // After every older key, in a section of their own: a first-run file
         // keeps its older lines and their order, older copies ignore these.
-        {"Numbers", "ValueLeft", P, 0, "", "", "", &F::edtValueLeft, nullptr, "edtValueLeft"},
-        {"Numbers", "ValueRight", P, 0, "", "", "", &F::edtValueRight, nullptr, "edtValueRight"},
+        {"Numbers", "ValueLeft", D, 0, "", "", "", &F::edtValueLeft, nullptr, "edtValueLeft"},
+        {"Numbers", "ValueRight", D, 0, "", "", "", &F::edtValueRight, nullptr, "edtValueRight"},
         {"Numbers", "Unit", P, 0, "", "", "", &F::edtUnit, nullptr, "edtUnit"},
-        {"Numbers", "TextHeight", P, 0, "3,5", "3,5", "3,5", &F::edtTextHeight, nullptr, "edtTextHeight"},
+        {"Numbers", "TextHeight", D, 0, "3,5", "3,5", "3,5", &F::edtTextHeight, nullptr, "edtTextHeight"},
         {"Numbers", "Font", P, 0, "DejaVu Sans", "DejaVu Sans", "DejaVu Sans", &F::edtFont, nullptr, "edtFont"},
         {"Numbers", "Inside", C, 0, "0", "0", "0", nullptr, &F::cboxInside, "cboxInside"},
         {"Numbers", "Radial", C, 0, "0", "0", "0", nullptr, &F::cboxRadial, "cboxRadial"},
@@ -67,7 +67,8 @@ void SetFieldText(FormFields& fields, const FieldRow& row, const std::string& te
     switch (row.kind) {
         case FieldKind::Check: fields.*row.flag = text == "1"; break;
         case FieldKind::Masked: fields.*row.text = MaskedFieldText(text); break;
-        case FieldKind::Plain: fields.*row.text = text; break;
+        case FieldKind::Plain:
+        case FieldKind::Decimal: fields.*row.text = text; break;
     }
 }
 

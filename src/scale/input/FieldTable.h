@@ -13,9 +13,10 @@
 namespace sp {
 
 enum class FieldKind {
-    Masked,  // a masked numeric field; its text loses trailing blanks
-    Plain,   // a free text field, taken as typed
-    Check,   // a check box; its texts are "1" and "0"
+    Masked,   // a masked field of `positions` digits; its text loses trailing blanks
+    Plain,    // a free text field, taken as typed
+    Decimal,  // a free text field for a decimal number (comma or point) or nothing
+    Check,    // a check box; its texts are "1" and "0"
 };
 
 struct FieldRow {

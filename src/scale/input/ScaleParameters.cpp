@@ -9,6 +9,8 @@ const char* const NeedHeight = "Treba zadať výšku stupnice.";
 const char* const NeedWidth = "Treba zadať šírku stupnice.";
 const char* const AnglesEqual = "Ľavý a pravý uhol nemôžu byť rovnaké.";
 const char* const LeftNotGreater = "Ľavý uhol musí byť väčší, ako pravý.";
+const char* const LeftNotWhole = "Ľavý uhol musí byť celé číslo.";
+const char* const RightNotWhole = "Pravý uhol musí byť celé číslo.";
 const char* const NeedX = "Treba zadať X stredu.";
 const char* const NeedY = "Treba zadať Y stredu.";
 const char* const NeedSegments = "Treba zadať počet segmentov stupnice.";
@@ -17,6 +19,28 @@ const char* const NeedSegmentWidth = "Treba zadať hrúbku segmentov.";
 const char* const NeedRadius = "Treba zadať polomer stupnice.";
 const char* const NeedCentralRadius = "Treba zadať polomer centrálneho krúžka.";
 }  // namespace msg
+
+namespace {
+
+// A number written with a decimal point or comma between digits ("135.5",
+// " -44,5 ", "135,5°"): repairing it by dropping everything but the digits
+// would draw a different angle (1355), so it is refused instead.
+bool IsDecimalFraction(const std::string& text) {
+    std::string t = Trim(text);
+    const std::string degree = "\u00B0";
+    if (t.size() > degree.size() && t.ends_with(degree)) t = Trim(t.substr(0, t.size() - degree.size()));
+    std::size_t i = t.size() > 0 && (t[0] == '-' || t[0] == '+') ? 1 : 0;
+    const auto digits = [&]() {
+        const std::size_t start = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+        return i > start;
+    };
+    if (!digits() || i == t.size() || (t[i] != '.' && t[i] != ',')) return false;
+    ++i;
+    return digits() && i == t.size();
+}
+
+}  // namespace
 
 double PixelsPerMmOf(std::int32_t dpi) { return static_cast<double>(static_cast<long double>(dpi) / 25.4L); }
 
@@ -38,7 +62,9 @@ std::optional<std::string> ReadScaleParameters(ScaleParameters& p, FormFields& f
     length(f.medtWidth, p.Width);
     if (p.Width == 0) return msg::NeedWidth;
 
+    if (IsDecimalFraction(f.edtLAngle)) return msg::LeftNotWhole;
     if (!IsIntegerStr(f.edtLAngle)) f.edtLAngle = FilterDigits(f.edtLAngle);
+    if (IsDecimalFraction(f.edtRAngle)) return msg::RightNotWhole;
     if (!IsIntegerStr(f.edtRAngle)) f.edtRAngle = FilterDigits(f.edtRAngle);
     p.LeftAngle = StrToInt(f.edtLAngle);
     p.RightAngle = StrToInt(f.edtRAngle);

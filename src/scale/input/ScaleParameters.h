@@ -45,6 +45,8 @@ extern const char* const NeedHeight;
 extern const char* const NeedWidth;
 extern const char* const AnglesEqual;
 extern const char* const LeftNotGreater;
+extern const char* const LeftNotWhole;
+extern const char* const RightNotWhole;
 extern const char* const NeedX;
 extern const char* const NeedY;
 extern const char* const NeedSegments;
@@ -56,7 +58,9 @@ extern const char* const NeedCentralRadius;
 
 // Reads and tests the fields in order into `p`. Gives nothing when every
 // test passed, or the sentence of the first failing test. An angle field
-// that is no whole number is repaired in `fields` (FilterDigits) first.
+// holding a decimal number ("135.5", "44,5") is refused as it stands; one
+// that is otherwise no whole number is repaired in `fields` (FilterDigits)
+// first, left before right.
 // Throws EConvertError for an angle that is still no integer and
 // ERangeError for a length beyond 32 bits.
 //

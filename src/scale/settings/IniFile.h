@@ -1,25 +1,12 @@
-// A private-profile (INI) file named by full path, one value at a time.
-//
-// Layout: "[Section]" lines open sections; "Key=Value" lines inside them hold
-// values. Section and key names match without regard to case (a to z); the
-// first matching key of the first matching section that has it counts.
-// Blanks around names and values are ignored on reading; a value with blanks
-// at either end (or one that is itself quoted) is written inside double
-// quotes, and one pair of enclosing quotes is removed on reading, so every
-// written value reads back unchanged. Lines ending in CR, LF or CR LF are
-// read; lines the program adds use the file's first line end (CR LF in a new
-// file). Every line that is not written stays byte for byte.
-// The file's bytes are Windows-1250; names and values here are UTF-8.
+// A private-profile (INI) file named by full path (its text: IniText).
 #pragma once
 
-#include <cstdint>
+#include <functional>
 #include <string>
 
-namespace sp {
+#include "scale/settings/IniText.h"
 
-// The integer rules of ReadNumber applied to a text ("0x"/"0X" at the start
-// of a text longer than two characters read as "$"). False when it is none.
-bool ParseIniNumber(std::string text, std::int32_t& value);
+namespace sp {
 
 class IniFile {
 public:
@@ -28,28 +15,25 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    // The stored value, cut at 2047 characters; `def` when the file, the
-    // section or the key is missing. A present empty value gives "".
-    std::string ReadText(const std::string& section, const std::string& key, const std::string& def) const;
-    // The value by the integer rules (leading spaces, sign, decimal, or hex
-    // after "$", "x", "X", "0x", "0X" as a 32-bit pattern); `def` when it is
-    // missing or no integer.
-    std::int32_t ReadNumber(const std::string& section, const std::string& key, std::int32_t def) const;
-    // ReadNumber with 1 or 0 as default; yes when the number is not 0.
-    bool ReadFlag(const std::string& section, const std::string& key, bool def) const;
+    // The file's text, read once; a file that is missing or cannot be read
+    // reads as empty, so every value takes its default.
+    IniText Load() const;
 
-    // Stores the value: replaced where the key stands, a missing key added at
-    // the end of its section, a missing section at the end of the file. The
-    // file is replaced whole only when every byte is on the disk. Throws
-    // EIniFileError("Unable to write to <full path>") and then leaves the
-    // file as it was. CR and LF inside a value cannot be stored in this form
-    // and are written as spaces.
+    // Reads the file once (a missing file is empty), lets `edit` change its
+    // text, and writes it once, replaced whole only when every byte is on
+    // the disk. Throws EIniFileError("Unable to write to <full path>") when
+    // the file cannot be read or written, and then leaves it as it was.
+    void Update(const std::function<void(IniText&)>& edit);
+
+    // One value each, by Load (reads) or Update (writes).
+    std::string ReadText(const std::string& section, const std::string& key, const std::string& def) const;
+    std::int32_t ReadNumber(const std::string& section, const std::string& key, std::int32_t def) const;
+    bool ReadFlag(const std::string& section, const std::string& key, bool def) const;
     void WriteText(const std::string& section, const std::string& key, const std::string& value);
     void WriteNumber(const std::string& section, const std::string& key, std::int32_t value);
     void WriteFlag(const std::string& section, const std::string& key, bool value);
 
-    // Maximum characters of a value read.
-    static constexpr std::size_t MaxValueChars = 2047;
+    static constexpr std::size_t MaxValueChars = IniText::MaxValueChars;
 
 private:
     std::string fileName_;

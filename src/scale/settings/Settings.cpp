@@ -42,15 +42,16 @@ std::vector<std::string> SettingsKeyNames() {
 
 void CreateSettings(const std::string& path) {
     if (FileExists(path)) return;
-    IniFile ini(path);
-    for (const FieldRow& row : FieldTable()) {
-        ini.WriteText(row.section, row.key, row.firstRun);
-        if (row.text == &F::medtHeight) ini.WriteNumber(kDimensions, kDpi, kDefaultDpi);
-    }
+    IniFile(path).Update([](IniText& ini) {
+        for (const FieldRow& row : FieldTable()) {
+            ini.WriteText(row.section, row.key, row.firstRun);
+            if (row.text == &F::medtHeight) ini.WriteNumber(kDimensions, kDpi, kDefaultDpi);
+        }
+    });
 }
 
 void LoadSettings(const std::string& path, FormFields& fields, std::int32_t& dpi) {
-    const IniFile ini(path);
+    const IniText ini = IniFile(path).Load();
     for (const FieldRow& row : FieldTable()) {
         if (row.kind == FieldKind::Check)
             fields.*row.flag = ini.ReadFlag(row.section, row.key, row.missing[0] == '1');
@@ -61,13 +62,14 @@ void LoadSettings(const std::string& path, FormFields& fields, std::int32_t& dpi
 }
 
 void SaveSettings(const std::string& path, const FormFields& fields) {
-    IniFile ini(path);
-    for (const FieldRow& row : FieldTable()) {
-        if (row.kind == FieldKind::Check)
-            ini.WriteFlag(row.section, row.key, fields.*row.flag);
-        else
-            ini.WriteText(row.section, row.key, fields.*row.text);
-    }
+    IniFile(path).Update([&](IniText& ini) {
+        for (const FieldRow& row : FieldTable()) {
+            if (row.kind == FieldKind::Check)
+                ini.WriteFlag(row.section, row.key, fields.*row.flag);
+            else
+                ini.WriteText(row.section, row.key, fields.*row.text);
+        }
+    });
 }
 
 FormFields FirstRunFields() { return FieldColumn(&FieldRow::firstRun); }

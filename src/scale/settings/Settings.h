@@ -26,17 +26,18 @@ std::string ApplicationTitle(const std::string& exePath);
 // The executable's folder, up to and including the last "/".
 std::string ProgramFolder(const std::string& exePath);
 
-// Creates the file with the first-run values when no file is there.
-// Throws EIniFileError when a write fails (earlier writes stay).
+// Creates the file with the first-run values when no file is there, in one
+// write. Throws EIniFileError when it fails; then no file is left.
 void CreateSettings(const std::string& path);
 
-// Reads every key with its default into `fields` and "Dpi" (default 600,
-// taken as read) into `dpi`. Masked-field texts lose their trailing spaces,
+// Reads the file once, every key with its default into `fields` and "Dpi"
+// (default 600, taken as read) into `dpi`. Masked-field texts lose their trailing spaces,
 // as the field hands them over.
 void LoadSettings(const std::string& path, FormFields& fields, std::int32_t& dpi);
 
-// Writes every field back ("Dpi" is left as it is). Throws EIniFileError at
-// the first write that fails.
+// Writes every field back as a whole: the file is read once and written
+// once ("Dpi", unknown keys and comments stay as they are). Throws
+// EIniFileError when that fails; then the file stays as it was.
 void SaveSettings(const std::string& path, const FormFields& fields);
 
 // The values a first run puts into the fields.

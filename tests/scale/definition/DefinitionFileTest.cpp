@@ -73,6 +73,7 @@ TEST(DefinitionReader, LineEndsNulAndNoTrimming) {
         {std::string("45,M\r\n9\0,N\r\n12,S", 16), {"45,M", "9"}},
         {" 45 ,m \r\n", {" 45 ,m "}},
         {"\xBC" "ava,S", {"Ľava,S"}},
+        {"45,M,1 k\xCE\xA9\n90,M,\xE2\x88\x9E\n", {"45,M,1 kΩ", "90,M,∞"}},  // UTF-8 without the mark
     };
     TestDir dir;
     for (const Row& r : rows) {

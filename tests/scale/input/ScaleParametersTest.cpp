@@ -74,6 +74,16 @@ TEST(ScaleParameters, AngleRepairAndTests) {
         {"-", "45", "-", std::nullopt, true},
         {"45 ", "0", "45 ", std::nullopt, true},
         {"1-2", "0", "1-2", std::nullopt, true},
+        // A decimal angle is refused as typed, never repaired into another
+        // number (1355, 445); other texts with a point are repaired.
+        {"135.5", "45", "135.5", msg::LeftNotWhole, false},
+        {" -44,5 ", "-90", " -44,5 ", msg::LeftNotWhole, false},
+        {"135,5°", "45", "135,5°", msg::LeftNotWhole, false},
+        {"135", "44,5", "135", msg::RightNotWhole, false},
+        {"abc", "0.5", "0", msg::RightNotWhole, false},
+        {"1 35", "45", "135", std::nullopt, false},
+        {"1.2.3", "45", "123", std::nullopt, false},
+        {"135.", "45", "135", std::nullopt, false},
     };
     for (const Row& r : rows) {
         ScaleParameters p = Fresh();
@@ -91,6 +101,7 @@ TEST(ScaleParameters, AngleRepairAndTests) {
             EXPECT_EQ(ReadScaleParameters(p, f), r.message) << r.left;
         }
         EXPECT_EQ(f.edtLAngle, r.leftAfter);
+        EXPECT_EQ(f.edtRAngle, r.right);
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "base/Errors.h"
 #include "scale/settings/IniFile.h"
@@ -7,6 +9,34 @@
 #include "support/TestDir.h"
 
 using namespace sp;
+
+namespace {
+
+// Counts how often a file of the folder is put in place (renamed over, or
+// written and closed) while it lives: one save must be one replacement.
+class ReplacementCount {
+public:
+    explicit ReplacementCount(const std::string& folder) : fd_(::inotify_init1(IN_NONBLOCK)) {
+        ::inotify_add_watch(fd_, folder.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE);
+    }
+    ~ReplacementCount() { ::close(fd_); }
+    int Of(const std::string& name) {
+        alignas(inotify_event) char buf[65536];
+        for (ssize_t n; (n = ::read(fd_, buf, sizeof buf)) > 0;)
+            for (ssize_t at = 0; at < n;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(buf + at);
+                if (e->len > 0 && name == e->name) ++count_;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+            }
+        return count_;
+    }
+
+private:
+    int fd_;
+    int count_ = 0;
+};
+
+}  // namespace
 
 TEST(SettingsPath, ExtensionReplacedOrAppended) {
     EXPECT_EQ(SettingsPath("/opt/tools/scaleplate"), "/opt/tools/scaleplate.ini");
@@ -24,7 +54,9 @@ TEST(SettingsPath, TitleAndFolder) {
 TEST(Settings, FirstRunFileLineByLineAndLoadedBack) {
     TestDir dir;
     const std::string path = dir.Path("scaleplate.ini");
+    ReplacementCount writes(dir.Path(""));
     CreateSettings(path);
+    EXPECT_EQ(writes.Of("scaleplate.ini"), 1);
     EXPECT_EQ(dir.Read("scaleplate.ini"),
               "[Dimensions]\r\nWidth=80\r\nHeight=40\r\nDpi=600\r\n[Angles]\r\nLeft=135\r\nRight=45\r\n"
               "[Center]\r\nX=40\r\nY=1\r\nRadius=15\r\nCentralRadius=3\r\n[Scale]\r\nSegments=10\r\n"
@@ -156,15 +188,59 @@ TEST(Settings, SaveWritesEveryFieldAndKeepsDpi) {
     EXPECT_EQ(IniFile(path).ReadText("Scale", "Frame", ""), "1");
 }
 
+// A save reads the file once and replaces it once, with the bytes a key by
+// key save gave: the mark, comments, unknown keys and their order stay.
+TEST(Settings, SaveReplacesTheFileOnceKeepingWhatItDoesNotKnow) {
+    TestDir dir;
+    const std::string path = dir.Path("s.ini");
+    dir.Write("s.ini", "\xEF\xBB\xBF; moje poznámky\n[Scale]\nMirror=0\nOwn=Ω\n\n[Dimensions]\nDpi=300\n");
+    FormFields f = FirstRunFields();
+    f.edtUnit = "kΩ";
+    f.cboxFrame = true;
+    ReplacementCount writes(dir.Path(""));
+    SaveSettings(path, f);
+    EXPECT_EQ(writes.Of("s.ini"), 1);
+    EXPECT_EQ(dir.Read("s.ini"),
+              "\xEF\xBB\xBF; moje poznámky\n[Scale]\nMirror=0\nOwn=Ω\nSegments=10\nSegmentLength=3\nFrameWidth=1\n"
+              "ArchWidth=2\nSegmentWidth=1\nMaster=5\nDoubled=0\nHalfSmall=0\nFrame=1\n\n[Dimensions]\nDpi=300\n"
+              "Width=80\nHeight=40\n[Angles]\nLeft=135\nRight=45\n[Center]\nX=40\nY=1\nRadius=15\nCentralRadius=3\n"
+              "[Numbers]\nValueLeft=\nValueRight=\nUnit=kΩ\nTextHeight=3,5\nFont=DejaVu Sans\nInside=0\nRadial=0\n"
+              "DecimalPoint=0\n");
+}
+
+// A settings file saved by a Linux editor in UTF-8 without the mark: read
+// as UTF-8 and kept so, not shown as "Î©".
+TEST(Settings, Utf8WithoutTheMarkStaysUtf8) {
+    TestDir dir;
+    const std::string path = dir.Path("s.ini");
+    dir.Write("s.ini", "[Numbers]\nUnit=Ω\nFont=Ľubovoľné\n");
+    FormFields f;
+    std::int32_t dpi = 0;
+    LoadSettings(path, f, dpi);
+    EXPECT_EQ(f.edtUnit, "Ω");
+    EXPECT_EQ(f.edtFont, "Ľubovoľné");
+    f.edtUnit = "∞";
+    SaveSettings(path, f);
+    const std::string bytes = dir.Read("s.ini");
+    const std::string start = "[Numbers]\nUnit=∞\nFont=Ľubovoľné\nValueLeft=\nValueRight=\n";
+    EXPECT_EQ(bytes.substr(0, start.size()), start) << bytes;
+    FormFields g;
+    LoadSettings(path, g, dpi);
+    EXPECT_EQ(g, f);
+}
+
 TEST(Settings, FailedWritesRaiseAndLoseNothing) {
     TestDir dir;
     const std::string path = dir.Path("s.ini");
     CreateSettings(path);
     const std::string before = dir.Read("s.ini");
     FormFields f = FirstRunFields();
+    // The file may grow by the first key's new byte but not by the font's:
+    // a save key by key would leave the new width behind.
     f.medtWidth = "123";
+    f.edtFont = "DejaVu Sans Mono";
     {
-        FileSizeLimit limit(50);
+        FileSizeLimit limit(before.size() + 1);
         try {
             SaveSettings(path, f);
             FAIL();
