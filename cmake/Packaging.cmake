@@ -9,7 +9,11 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "scaleplate draws the scale of an analogue panel meter (plate size, arc\n"
   "angles, pivot, radius, tick marks) black on white at 600 dpi, ready to\n"
   "print and glue onto the meter. The window speaks Slovak;\n"
-  "scaleplate-render draws the same picture from the command line.")
+  "scaleplate-render draws the same picture from the command line, and\n"
+  "scaleplate-define writes the definition file of a scale from a meter\n"
+  "law and its values.")
+# GPL-3.0-or-later: COPYING, and data/copyright in /usr/share/doc/scaleplate.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)

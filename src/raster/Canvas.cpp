@@ -322,7 +322,10 @@ void TCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::in
     if (W == 0 || H == 0) return;
     // Only the rows in the picture (and one beyond each way, which decide
     // the outline's edge pixels) are walked.
-    const auto [first, last] = RowsInPicture(bitmap_, T, H, 1);
+    // Plain names, not a structured binding: clang 14 (the fuzz build) cannot
+    // capture one in the lambda below.
+    const std::pair<std::int64_t, std::int64_t> inPicture = RowsInPicture(bitmap_, T, H, 1);
+    const std::int64_t first = inPicture.first, last = inPicture.second;
     const EllipseRows rows(W, H, first, last);
     FillRegion(bitmap_, L, T, rows, Brush.Color);
     if (Pen.Color == Brush.Color) return;

@@ -6,6 +6,7 @@
 #include "base/Errors.h"
 #include "scale/definition/DefinitionFile.h"
 #include "scale/drawing/ScaleDrawing.h"
+#include "scale/input/ScaleInputError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 20000) return 0;
@@ -27,12 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.medtNumSegments = "10";
     f.medtMasterSegment = "5";
     f.medtFrameLine = "1";
+    f.edtTextHeight = "2";  // labels are drawn as text
     f.cboxFrame = f.cboxMirror = true;
     if (sp::ReadScaleParameters(p, f)) __builtin_trap();
     try {
         sp::DrawScale(p, f, lines, true);
     } catch (const sp::EConvertError&) {
     } catch (const sp::ERangeError&) {
+    } catch (const sp::EScaleInput&) {  // a refusal sentence, such as a text too high
     }
     return 0;
 }

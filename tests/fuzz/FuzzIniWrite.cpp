@@ -1,18 +1,16 @@
-// A write followed by a read back: the value reads back as written, and
-// every line of the file that was not written survives, in order.
-#include <unistd.h>
-
+// A write followed by a read back, in memory: the value reads back as
+// written, and every line of the file that was not written survives, in
+// order (in the file's own encoding).
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "base/Cp1250.h"
+#include "base/FileText.h"
 #include "base/Procs.h"
-#include "base/SafeFile.h"
-#include "scale/settings/IniFile.h"
+#include "scale/settings/IniText.h"
 
 namespace {
 
@@ -47,7 +45,6 @@ std::string Name(const std::uint8_t* d, std::size_t n) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
-    static const std::string path = "/dev/shm/scaleplate-fuzz-write-" + std::to_string(::getpid()) + ".ini";
     const std::size_t sn = data[0] % 8, kn = data[1] % 8, vn = data[2];
     std::size_t at = 3;
     if (at + sn + kn + vn > size) return 0;
@@ -56,19 +53,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string value(reinterpret_cast<const char*>(data + at + sn + kn), vn);
     at += sn + kn + vn;
     const std::string file(reinterpret_cast<const char*>(data + at), size - at);
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << file;
 
-    // What the value reads back as: CR and LF become spaces, and text that is
-    // no UTF-8 or has no Windows-1250 form comes back through the code page.
-    for (char& c : value)
-        if (c == '\r' || c == '\n') c = ' ';
-    const std::string expect = sp::Cp1250ToUtf8(sp::Utf8ToCp1250(value));
-
-    sp::IniFile ini(path);
+    sp::IniText ini(file);
     // A key line whose value holds a NUL or the file's own quirks aside, the
     // first matching key is the one written.
     ini.WriteText(section, key, value);
-    const std::string got = ini.ReadText(section, key, "\x01");
+    const std::string written = ini.Bytes();
+    const std::string got = sp::IniText(written).ReadText(section, key, "\x01");
+
+    // What the value reads back as: CR and LF become spaces; in a
+    // Windows-1250 file text that is no UTF-8 comes back through the code page.
+    for (char& c : value)
+        if (c == '\r' || c == '\n') c = ' ';
+    const std::string expect = sp::DetectFileEncoding(written) == sp::FileEncoding::Cp1250
+                                   ? sp::Cp1250ToUtf8(sp::Utf8ToCp1250(value))
+                                   : value;
     if (got != expect) {
         fprintf(stderr, "section=%s key=%s\nexpect=", section.c_str(), key.c_str());
         for (unsigned char c : expect) fprintf(stderr, "%02x", c);
@@ -79,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Every old line survives in order, but for the one key line replaced.
-    const std::vector<std::string> before = Lines(file), after = Lines(sp::ReadWholeFile(path));
+    const std::vector<std::string> before = Lines(sp::FileBytesToUtf8(file)),
+                                   after = Lines(sp::FileBytesToUtf8(written));
     std::size_t j = 0, skipped = 0;
     for (const std::string& line : before) {
         while (j < after.size() && after[j] != line) ++j;

@@ -25,7 +25,8 @@ dpkg-deb -c "$deb" | awk '{print $6}' > "$tmp/files"
 for f in usr/bin/scaleplate usr/bin/scaleplate-render usr/bin/scaleplate-define usr/share/man/man1/scaleplate-define.1.gz \
          usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/$id.svg \
-         usr/share/man/man1/scaleplate.1.gz usr/share/man/man1/scaleplate-render.1.gz; do
+         usr/share/man/man1/scaleplate.1.gz usr/share/man/man1/scaleplate-render.1.gz \
+         usr/share/doc/scaleplate/copyright; do
   grep -qx "./$f" "$tmp/files" || fail "package lacks $f"
 done
 for s in 16 24 32 48 64 128 256; do
@@ -37,6 +38,10 @@ for d in libqt6widgets6 libstdc++6 libqt6svg6 fonts-liberation2 fonts-dejavu-cor
   [[ ", $depends," == *", $d"[\ ,]* ]] || fail "Depends lacks $d: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+description=$(dpkg-deb -f "$deb" Description)
+for p in scaleplate scaleplate-render scaleplate-define; do
+  [[ "$description" == *"$p "* ]] || fail "the description does not name $p"
+done
 
 root=$tmp/root
 dpkg-deb -x "$deb" "$root"
@@ -44,6 +49,9 @@ dpkg-deb -x "$deb" "$root"
 # --- desktop entry, metainfo, icons, manual pages ----------------------------
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$root/usr/share/metainfo/$id.metainfo.xml" \
+  || fail "metainfo names no licence"
+grep -q "^License: GPL-3.0-or-later" "$root/usr/share/doc/scaleplate/copyright" || fail "copyright names no licence"
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$id.desktop")
 [ -x "$root/usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || fail "Icon is not $id"

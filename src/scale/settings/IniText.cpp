@@ -1,36 +1,52 @@
 #include "scale/settings/IniText.h"
 
 #include <optional>
+#include <string_view>
 
 namespace sp {
 
 namespace {
 
-bool SameName(const std::string& a, const std::string& b) { return UpperAscii(a) == UpperAscii(b); }
+// Views, not copies: a settings read looks up every key, each over every
+// line, so the scan allocates nothing.
+std::string_view TrimView(std::string_view t) {
+    while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+    while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+char UpperOf(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (UpperOf(a[i]) != UpperOf(b[i])) return false;
+    return true;
+}
 
 // The section a line opens, if it is a section line.
-std::optional<std::string> SectionName(const std::string& line) {
-    const std::string t = Trim(line);
+std::optional<std::string_view> SectionName(std::string_view line) {
+    const std::string_view t = TrimView(line);
     if (t.empty() || t[0] != '[') return std::nullopt;
     const std::size_t close = t.find(']');
-    return Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    return TrimView(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
 }
 
 // The key and raw value of a key line.
-bool KeyLine(const std::string& line, std::string& key, std::string& value) {
-    const std::string t = Trim(line);
+bool KeyLine(std::string_view line, std::string_view& key, std::string_view& value) {
+    const std::string_view t = TrimView(line);
     if (t.empty() || t[0] == ';' || t[0] == '[') return false;
     const std::size_t eq = t.find('=');
-    if (eq == std::string::npos) return false;
-    key = Trim(t.substr(0, eq));
+    if (eq == std::string_view::npos) return false;
+    key = TrimView(t.substr(0, eq));
     value = t.substr(eq + 1);
     return true;
 }
 
-std::string DecodeValue(const std::string& raw) {
-    std::string v = Trim(raw);
+std::string DecodeValue(std::string_view raw) {
+    std::string_view v = TrimView(raw);
     if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
-    return v;
+    return std::string(v);
 }
 
 // Every byte the code page makes a blank is a blank in UTF-8 too, so the
@@ -60,12 +76,12 @@ Found Find(const std::vector<TextLine>& lines, const std::string& section, const
             continue;
         }
         if (!inSection) continue;
-        std::string k, v;
+        std::string_view k, v;
         if (KeyLine(lines[i].text, k, v) && SameName(k, key)) {
             f.keyLine = i;
             return f;
         }
-        if (firstSection && !Trim(lines[i].text).empty()) f.sectionEnd = i + 1;
+        if (firstSection && !TrimView(lines[i].text).empty()) f.sectionEnd = i + 1;
     }
     return f;
 }
@@ -83,7 +99,7 @@ IniText::IniText(const std::string& bytes)
 std::string IniText::ReadText(const std::string& section, const std::string& key, const std::string& def) const {
     const Found f = Find(lines_, section, key);
     if (f.keyLine == std::string::npos) return def;
-    std::string k, v;
+    std::string_view k, v;
     KeyLine(lines_[f.keyLine].text, k, v);
     return FirstChars(DecodeValue(v), MaxValueChars);
 }

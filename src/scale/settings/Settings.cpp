@@ -51,7 +51,10 @@ void CreateSettings(const std::string& path) {
 }
 
 void LoadSettings(const std::string& path, FormFields& fields, std::int32_t& dpi) {
-    const IniText ini = IniFile(path).Load();
+    ReadSettings(IniFile(path).Load(), fields, dpi);
+}
+
+void ReadSettings(const IniText& ini, FormFields& fields, std::int32_t& dpi) {
     for (const FieldRow& row : FieldTable()) {
         if (row.kind == FieldKind::Check)
             fields.*row.flag = ini.ReadFlag(row.section, row.key, row.missing[0] == '1');

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "scale/input/FormFields.h"
+#include "scale/settings/IniText.h"
 
 namespace sp {
 
@@ -34,6 +35,9 @@ void CreateSettings(const std::string& path);
 // (default 600, taken as read) into `dpi`. Masked-field texts lose their trailing spaces,
 // as the field hands them over.
 void LoadSettings(const std::string& path, FormFields& fields, std::int32_t& dpi);
+
+// LoadSettings on a text already in memory.
+void ReadSettings(const IniText& ini, FormFields& fields, std::int32_t& dpi);
 
 // Writes every field back as a whole: the file is read once and written
 // once ("Dpi", unknown keys and comments stay as they are). Throws
