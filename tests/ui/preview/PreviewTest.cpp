@@ -156,7 +156,7 @@ TEST(Preview, EveryRefusalShowsTheTextSavingShows) {
         a.Button("btnSave")->click();
         ASSERT_EQ(a.dialogs.shown.size(), 1u) << what;
         EXPECT_EQ(a.dialogs.shown[0].kind, row.box) << what;
-        EXPECT_EQ(a.dialogs.shown[0].text, panel) << what;
+        EXPECT_EQ(a.dialogs.shown[0].text.toStdString(), panel.toStdString()) << what;
         a.dialogs.shown.clear();
         for (const auto& [name, text] : before) set(name, text);
         Settle(a);
