@@ -5,6 +5,7 @@
 #include <string>
 
 #include "raster/Graphics.h"
+#include "raster/Mirror.h"
 #include "scale/drawing/ScaleDrawing.h"
 
 namespace {

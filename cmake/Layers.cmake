@@ -6,7 +6,7 @@ set(SP_LAYERS
   "base:"
   "raster:base"
   "text:raster base"
-  "scale/input:base"
+  "scale/input:text base"
   "scale/definition:base"
   "scale/settings:scale/input base"
   "scale/generator:scale/input base"

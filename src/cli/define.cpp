@@ -12,6 +12,7 @@
 #include "base/Version.h"
 #include "scale/definition/DefinitionFile.h"
 #include "scale/generator/DefinitionGenerator.h"
+#include "scale/generator/ScaleDescription.h"
 #include "scale/input/ScaleInputError.h"
 #include "scale/settings/Settings.h"
 
@@ -59,23 +60,10 @@ int Usage(const std::string& problem) {
     return kUsage;
 }
 
-const char* const kValueOptions[] = {"law",  "from",  "to",    "exponent", "center", "points", "left",
-                                     "right", "radius", "major", "medium", "minor", "labels", "decimal"};
-
-bool IsValueOption(const std::string& name) {
-    for (const char* o : kValueOptions)
-        if (name == o) return true;
-    return false;
-}
-
 // The angles and the radius of the settings file, or of a first run.
 void TakeSettings(const std::string* settings, sp::ScaleDescription& desc) {
-    sp::FormFields fields = sp::FirstRunFields();
-    if (settings) {
-        std::int32_t dpi = 600;
-        sp::ReadWholeFile(*settings);  // an unreadable file is an error, not the defaults
-        sp::LoadSettings(sp::FullPath(*settings), fields, dpi);
-    }
+    std::int32_t dpi = 0;
+    const sp::FormFields fields = sp::CommandLineFields(settings, dpi);
     sp::SetDescriptionValue(desc, "left", fields.edtLAngle);
     sp::SetDescriptionValue(desc, "right", fields.edtRAngle);
     sp::SetDescriptionValue(desc, "radius", fields.medtRadius);
@@ -100,7 +88,7 @@ int main(int argc, char** argv) {
         }
         if (a.rfind("--", 0) != 0) return Usage("unknown argument '" + a + "'");
         const std::string name = a.substr(2);
-        if (name != "settings" && name != "output" && !IsValueOption(name)) return Usage("unknown argument '" + a + "'");
+        if (name != "settings" && name != "output" && !sp::IsDescriptionKey(name)) return Usage("unknown argument '" + a + "'");
         if (i + 1 >= argc) return Usage(a + " needs a value");
         const std::string v = argv[++i];
         if (name == "settings") {

@@ -55,7 +55,7 @@ std::string SetOptionText() {
 
 std::string UsageText() {
     return "Usage: scaleplate-render [--settings FILE] [--definition FILE] [--set KEY=VALUE]...\n"
-           "                         [--print-parameters] [--format bmp|png|svg|pdf] --output FILE\n"
+           "                         [--print-parameters] [--format " + sp::FormatNames("|", "|") + "] --output FILE\n"
            "\n"
            "Draws the scale the window's \"Uložiť obrázok\" would draw and writes it as a\n"
            "24-bit BMP file, as PNG with its resolution, or as SVG or PDF at the plate's\n"
@@ -68,7 +68,7 @@ std::string UsageText() {
            "  --print-parameters  print the scale parameters as Name=value lines\n"
            "  --output FILE       the picture file to write; its extension (.bmp, .png,\n"
            "                      .svg, .pdf, any case) picks the format, any other gives a BMP\n"
-           "  --format FORMAT     bmp, png, svg or pdf, whatever the extension\n"
+           "  --format FORMAT     " + sp::FormatNames(", ", " or ") + ", whatever the extension\n"
            "  --help              this text\n"
            "  --version           print the program's version\n"
            "\n"
@@ -97,7 +97,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
             if (!hasValue) return a + " needs a file name";
             (a == "--settings" ? o.settings : a == "--definition" ? o.definition : o.output) = argv[++i];
         } else if (a == "--format") {
-            if (!hasValue) return "--format needs bmp, png, svg or pdf";
+            if (!hasValue) return "--format needs " + sp::FormatNames(", ", " or ");
             o.format = argv[++i];
         } else if (a == "--set") {
             if (!hasValue) return "--set needs KEY=VALUE";
@@ -157,12 +157,7 @@ std::optional<std::string> ApplySet(const std::string& assignment, sp::FormField
 // with every --set applied; gives the problem for a usage error, or nothing.
 // Throws what reading the file throws.
 std::optional<std::string> LoadFields(const Options& o, sp::FormFields& fields, std::int32_t& dpi) {
-    fields = sp::FirstRunFields();
-    dpi = 600;
-    if (o.settings) {
-        sp::ReadWholeFile(*o.settings);  // an unreadable file is an error, not the defaults
-        sp::LoadSettings(sp::FullPath(*o.settings), fields, dpi);
-    }
+    fields = sp::CommandLineFields(o.settings ? &*o.settings : nullptr, dpi);
     for (const std::string& s : o.sets)
         if (auto problem = ApplySet(s, fields, dpi)) return problem;
     return std::nullopt;

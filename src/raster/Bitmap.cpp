@@ -10,6 +10,7 @@
 
 #include "base/Errors.h"
 #include "base/SafeFile.h"
+#include "raster/Mirror.h"
 #include "raster/Graphics.h"
 
 namespace sp {
@@ -68,13 +69,7 @@ void FreeStorage(std::uint8_t* bits, std::size_t size) {
 // pixels each, from `from` into `to`; the padding stays zero.
 void MirrorRows(const std::uint8_t* from, std::uint8_t* to, std::size_t count, std::size_t stride, std::size_t width) {
     for (std::size_t r = 0; r < count; ++r) {
-        const std::uint8_t* src = from + r * stride + 3 * (width - 1);
-        std::uint8_t* dst = to + r * stride;
-        for (std::size_t x = 0; x < width; ++x, src -= 3, dst += 3) {
-            dst[0] = src[0];
-            dst[1] = src[1];
-            dst[2] = src[2];
-        }
+        MirrorRow(from + r * stride, to + r * stride, width);
         std::memset(to + r * stride + 3 * width, 0, stride - 3 * width);
     }
 }

@@ -11,6 +11,7 @@
 
 #include "base/Errors.h"
 #include "base/SafeFile.h"
+#include "raster/Mirror.h"
 
 namespace sp {
 
@@ -64,7 +65,7 @@ const png_byte* FileRow(const std::uint8_t* bgr, std::int32_t w, bool mirrored, 
         return row;
     }
     if (!mirrored) return bgr;
-    for (std::int32_t x = 0; x < w; ++x) std::memcpy(row + 3 * static_cast<std::size_t>(x), bgr + 3 * static_cast<std::size_t>(w - 1 - x), 3);
+    MirrorRow(bgr, row, static_cast<std::size_t>(w));
     return row;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "raster/Graphics.h"
+#include "text/DefaultFont.h"
 
 using cairo_t = struct _cairo;
 
@@ -56,7 +57,7 @@ struct TextPlacementBox {
 // machine with no font at all throws EError).
 class TextFont {
 public:
-    explicit TextFont(const std::string& family = "DejaVu Sans");
+    explicit TextFont(const std::string& family = DefaultFontFamily);
     ~TextFont();
     TextFont(const TextFont&) = delete;
     TextFont& operator=(const TextFont&) = delete;

@@ -7,6 +7,7 @@
 #include "base/Errors.h"
 #include "base/SafeFile.h"
 #include "raster/Graphics.h"
+#include "raster/Mirror.h"
 #include "support/TestDir.h"
 
 using namespace sp;
@@ -446,5 +447,30 @@ TEST(Bitmap, AMirroredSaveIsTheMirroredPictureByteForByte) {
         b->SaveToFile(dir.Path("f.bmp"));
         EXPECT_TRUE(dir.Read("m.bmp") == dir.Read("f.bmp")) << size.x;
         EXPECT_EQ(dir.Entries(), 2u);
+    }
+}
+
+TEST(FlipBitmap, ModesMirrorInPlace) {
+    const auto picture = [] {
+        auto b = std::make_unique<TBitmap>();
+        b->SetHeight(3);
+        b->SetWidth(5);
+        b->Canvas().MoveToEx(0, 0);
+        b->Canvas().LineTo(2, 0);  // pixels (0, 0) and (1, 0)
+        return b;
+    };
+    const struct {
+        int mode;
+        TPoint a, b;
+    } rows[] = {{1, {4, 0}, {3, 0}}, {2, {0, 2}, {1, 2}}, {3, {4, 2}, {3, 2}}, {0, {0, 0}, {1, 0}}, {7, {0, 0}, {1, 0}}};
+    for (const auto& r : rows) {
+        auto b = picture();
+        FlipBitmap(*b, r.mode);
+        int black = 0;
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) black += b->Pixel(x, y) == clBlack;
+        EXPECT_EQ(black, 2) << r.mode;
+        EXPECT_EQ(b->Pixel(r.a.x, r.a.y), clBlack) << r.mode;
+        EXPECT_EQ(b->Pixel(r.b.x, r.b.y), clBlack) << r.mode;
     }
 }

@@ -59,9 +59,4 @@ struct DisplayList {
     friend bool operator==(const DisplayList&, const DisplayList&) = default;
 };
 
-// The plate side in millimetres for `pixels` at `pixelsPerMm`: the whole
-// number of millimetres that gives exactly those pixels, as the fields hold
-// it, or the exact quotient when none does.
-double PlateMm(std::int32_t pixels, double pixelsPerMm);
-
 }  // namespace sp

@@ -1,6 +1,7 @@
 #include "scale/drawing/DrawingSurface.h"
 
-#include "scale/drawing/ScaleDrawing.h"
+#include "raster/Mirror.h"
+#include "scale/input/ScaleParameters.h"
 
 namespace sp {
 

@@ -5,6 +5,7 @@
 #include "base/Procs.h"
 #include "scale/definition/DefinitionAngle.h"
 #include "scale/definition/DefinitionFile.h"
+#include "scale/drawing/UniformTicks.h"
 
 namespace sp {
 
@@ -26,26 +27,19 @@ void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) 
         p.SegmentCount = CheckedDouble(p.SegmentCount);
         p.MasterEvery = CheckedDouble(p.MasterEvery);
     }
-    const double angleStep =
-        static_cast<double>(static_cast<long double>(CheckedSub(p.LeftAngle, p.RightAngle)) / p.SegmentCount);
-    // At most 255 intervals: the count is checked before the first segment.
-    if (p.SegmentCount > 255) throw ERangeError();
-    for (std::int32_t i = 0; i <= p.SegmentCount; ++i) {
-        const std::int32_t rem = CheckedMod(i, p.MasterEvery);  // every i, ends included
-        const bool master = i == 0 || i == p.SegmentCount || rem == 0;
+    for (const UniformTick& t : UniformTicks(p)) {
         std::int32_t length;
-        if (master) {
+        if (t.master) {
             c.SetPenWidth(CheckedDouble(p.SegmentWidth));
             length = CheckedDouble(p.SegmentLength);
         } else {
             c.SetPenWidth(p.SegmentWidth);
             length = p.SegmentLength;
         }
-        const double currentAngle = static_cast<double>(i * static_cast<long double>(angleStep) + p.RightAngle);
-        const TPoint inner = ScalePoint(p, currentAngle, p.Radius);
-        TPoint outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length));
-        if (halfSmall && i % 2 == 1 && i != p.SegmentCount)
-            outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, p.SegmentLength / 2));
+        const TPoint inner = ScalePoint(p, t.angle, p.Radius);
+        TPoint outer = ScalePoint(p, t.angle, CheckedAdd(p.Radius, length));
+        if (halfSmall && t.index % 2 == 1 && t.index != p.SegmentCount)
+            outer = ScalePoint(p, t.angle, CheckedAdd(p.Radius, p.SegmentLength / 2));
         c.MoveTo(inner);
         c.LineTo(outer);
     }
@@ -58,21 +52,6 @@ TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r) {
     const std::int32_t dx = RangeCheck32(RoundHalfEven(r * std::cos(t)));
     const std::int32_t dy = RangeCheck32(RoundHalfEven(r * std::sin(t)));
     return {CheckedAdd(p.CenterX, dx), CheckedSub(CheckedSub(p.Height, p.CenterY), dy)};
-}
-
-void FlipBitmap(TBitmap& bitmap, int mode) {
-    TCanvas& c = bitmap.Canvas();
-    const TRect source = c.ClipRect();
-    TRect dest = source;
-    if (mode == 1 || mode == 3) {
-        dest.Left = source.Right;
-        dest.Right = 0;
-    }
-    if (mode == 2 || mode == 3) {
-        dest.Top = source.Bottom;
-        dest.Bottom = 0;
-    }
-    c.CopyRect(dest, c, source);
 }
 
 std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p,

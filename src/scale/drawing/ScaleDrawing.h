@@ -23,10 +23,6 @@ namespace sp {
 // sum with the pivot does not.
 TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r);
 
-// Mirrors the picture in place: mode 1 left to right, 2 upside down, 3 both;
-// any other mode leaves it as it is.
-void FlipBitmap(TBitmap& bitmap, int mode);
-
 // Draws the segments of `definition` (lines such as "45,M") on `surface`,
 // whose pen is as the drawing left it. Throws EConvertError for a line
 // whose angle is no integer and ERangeError for a field beyond the 64th.

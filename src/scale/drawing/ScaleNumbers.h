@@ -7,16 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Decimal.h"
 #include "scale/input/ScaleParameters.h"
 
 namespace sp {
-
-// A decimal number held exactly: Units x 10^-Decimals.
-struct DecimalValue {
-    std::int64_t Units = 0;
-    std::int32_t Decimals = 0;  // 0 to MaxInputDecimals
-    friend bool operator==(const DecimalValue&, const DecimalValue&) = default;
-};
 
 // Longest fraction a value text may have, and most digits in all.
 constexpr std::int32_t MaxInputDecimals = 9;
@@ -24,19 +18,11 @@ constexpr std::int32_t MaxInputDigits = 15;
 // Most decimals a printed number shows; finer values are rounded to this.
 constexpr std::int32_t MaxShownDecimals = 6;
 
-enum class DecimalMark { Comma, Point };
-
 // Reads a value text such as "10", "-2,5", "+0.25", ",5" or "3." (blanks
 // around it allowed; a comma or a point as the decimal mark). Gives nothing
 // for any other text: empty, letters, two marks, an exponent, a blank inside,
 // more than MaxInputDecimals decimals or MaxInputDigits digits.
 std::optional<DecimalValue> ParseDecimalValue(const std::string& text);
-
-// The value `num` / `den` (`den` > 0) as text with the fewest decimals that
-// show it exactly, rounded once (halves to even) to MaxShownDecimals when
-// none do; trailing zeros dropped, never "-0". The caller keeps |num| below
-// 10^30 so that scaling by 10^MaxShownDecimals cannot overflow.
-std::string FormatFraction(__int128 num, __int128 den, DecimalMark mark);
 
 // One number of the scale: the master tick it belongs to (its index i of the
 // uniform loop), the tick's angle exactly as the loop computes it, and the
@@ -54,7 +40,7 @@ struct TickNumber {
 // to `left` at LeftAngle (tick SegmentCount), linear in the angle, so the
 // two end ticks get exactly the two values. Throws ERangeError for more than
 // 255 intervals or fewer than 1, EDivByZero for a MasterEvery of 0, as the
-// drawing does.
+// drawing does (UniformTicks).
 std::vector<TickNumber> UniformTickNumbers(const ScaleParameters& p, const DecimalValue& left,
                                            const DecimalValue& right, DecimalMark mark = DecimalMark::Comma);
 

@@ -4,6 +4,7 @@
 
 #include "scale/definition/DefinitionFile.h"
 #include "scale/input/ScaleInputError.h"
+#include "text/DefaultFont.h"
 
 namespace sp {
 
@@ -15,12 +16,6 @@ const char* const TextTooHigh = "Výška písma musí byť menšia, ako šírka 
 }  // namespace msg
 
 namespace {
-
-long double ValueOf(const DecimalValue& v) {
-    long double x = static_cast<long double>(v.Units);
-    for (std::int32_t i = 0; i < v.Decimals; ++i) x /= 10;
-    return x;
-}
 
 // An empty text gives no value; any other text must be a decimal number.
 bool ReadValue(const std::string& text, std::optional<DecimalValue>& value) {
@@ -50,7 +45,7 @@ std::optional<std::string> ReadScaleText(const ScaleParameters& p, const FormFie
     t.unit = f.edtUnit;
     while (!t.unit.empty() && t.unit.back() == ' ') t.unit.pop_back();
     while (!t.unit.empty() && t.unit.front() == ' ') t.unit.erase(0, 1);
-    t.font = f.edtFont.empty() ? "DejaVu Sans" : f.edtFont;
+    t.font = f.edtFont.empty() ? DefaultFontFamily : f.edtFont;
     t.mark = f.cboxDecimalPoint ? DecimalMark::Point : DecimalMark::Comma;
     t.style.inside = f.cboxInside;
     t.style.radial = f.cboxRadial;

@@ -8,8 +8,12 @@ namespace sp {
 
 namespace {
 
-// The Slovak name of each key, as the sentences name the field.
-const std::pair<const char*, const char*> kKeys[] = {
+// Every key once, with its Slovak name as the sentences name the field.
+struct DescriptionKey {
+    const char* key;
+    const char* name;
+};
+const DescriptionKey kKeys[] = {
     {"law", "zákon stupnice"},       {"from", "začiatok stupnice"},   {"to", "koniec stupnice"},
     {"exponent", "exponent"},        {"center", "stredná hodnota"},   {"points", "kalibračné body"},
     {"left", "uhol vľavo"},          {"right", "uhol vpravo"},        {"radius", "polomer"},
@@ -20,8 +24,8 @@ const std::pair<const char*, const char*> kKeys[] = {
 std::string Quoted(const std::string& s) { return "'" + s + "'"; }
 
 const char* NameOf(const std::string& key) {
-    for (const auto& [k, name] : kKeys)
-        if (key == k) return name;
+    for (const DescriptionKey& k : kKeys)
+        if (key == k.key) return k.name;
     return nullptr;
 }
 
@@ -66,6 +70,8 @@ std::vector<CalibrationPoint> Points(const std::string& text) {
 }
 
 }  // namespace
+
+bool IsDescriptionKey(const std::string& key) { return NameOf(key) != nullptr; }
 
 void SetDescriptionValue(ScaleDescription& desc, const std::string& rawKey, const std::string& value) {
     std::string key = Trim(rawKey);

@@ -26,6 +26,11 @@
 
 namespace sp {
 
+// Whether `key` (lower case, as written) is a key of the text form. The
+// keys are listed once, here in the core: the text form, the generate dialog
+// and scaleplate-define's options (--law, --from, ...) take exactly these.
+bool IsDescriptionKey(const std::string& key);
+
 struct ScaleDescription {
     LawInput law;
     TickSteps steps;

@@ -1,60 +1,26 @@
 #include "scale/generator/ValueText.h"
 
-#include <charconv>
-#include <cmath>
-
-#include "base/Procs.h"
+#include "base/Decimal.h"
 
 namespace sp {
 
 bool ParseValue(const std::string& text, long double& value) {
-    std::string s = Trim(text);
-    std::size_t i = 0;
-    bool negative = false;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) negative = s[i++] == '-';
-    std::size_t digits = 0, points = 0;
-    for (std::size_t k = i; k < s.size(); ++k) {
-        if (s[k] >= '0' && s[k] <= '9') {
-            ++digits;
-        } else if (s[k] == '.' || s[k] == ',') {
-            s[k] = '.';
-            ++points;
-        } else {
-            return false;
-        }
-    }
-    if (digits == 0 || points > 1) return false;
-    long double v = 0;
-    const auto [end, ec] = std::from_chars(s.data() + i, s.data() + s.size(), v, std::chars_format::fixed);
-    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return false;
-    value = negative ? -v : v;
+    const std::optional<DecimalText> scanned = ScanDecimal(text);
+    if (!scanned) return false;
+    const std::optional<long double> v = DecimalNumber(*scanned);
+    if (!v) return false;
+    value = *v;
     return true;
 }
 
-namespace {
-
-std::string Fixed(long double v, int decimals) {
-    char buf[128];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-    return ec == std::errc() ? std::string(buf, end) : std::string("0");
-}
-
-}  // namespace
-
 std::string ValueLabel(long double value, bool decimalPoint, bool plusSign) {
-    std::string s = Fixed(value, 6);
-    s.erase(s.find_last_not_of('0') + 1);
-    if (s.back() == '.') s.pop_back();
-    if (s == "-0") s = "0";
+    std::string s = FormatShortest(value, 6, decimalPoint ? DecimalMark::Point : DecimalMark::Comma);
     if (plusSign && s != "0" && s[0] != '-') s.insert(0, "+");
-    if (!decimalPoint)
-        for (char& c : s)
-            if (c == '.') c = ',';
     return s;
 }
 
 std::string AngleText(long double angle) {
-    std::string s = Fixed(angle, 4);
+    std::string s = FormatFixed(angle, 4);
     if (s == "-0.0000") s = "0.0000";
     return s;
 }

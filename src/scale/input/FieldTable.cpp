@@ -1,6 +1,7 @@
 #include "scale/input/FieldTable.h"
 
 #include "base/Procs.h"
+#include "text/DefaultFont.h"
 
 namespace sp {
 
@@ -36,7 +37,7 @@ const std::vector<FieldRow>& FieldTable() {
         {"Numbers", "ValueRight", D, 0, "", "", "", &F::edtValueRight, nullptr, "edtValueRight"},
         {"Numbers", "Unit", P, 0, "", "", "", &F::edtUnit, nullptr, "edtUnit"},
         {"Numbers", "TextHeight", D, 0, "3,5", "3,5", "3,5", &F::edtTextHeight, nullptr, "edtTextHeight"},
-        {"Numbers", "Font", P, 0, "DejaVu Sans", "DejaVu Sans", "DejaVu Sans", &F::edtFont, nullptr, "edtFont"},
+        {"Numbers", "Font", P, 0, DefaultFontFamily, DefaultFontFamily, DefaultFontFamily, &F::edtFont, nullptr, "edtFont"},
         {"Numbers", "Inside", C, 0, "0", "0", "0", nullptr, &F::cboxInside, "cboxInside"},
         {"Numbers", "Radial", C, 0, "0", "0", "0", nullptr, &F::cboxRadial, "cboxRadial"},
         {"Numbers", "DecimalPoint", C, 0, "0", "0", "0", nullptr, &F::cboxDecimalPoint, "cboxDecimalPoint"},

@@ -1,5 +1,8 @@
 #include "scale/input/ScaleParameters.h"
 
+#include <cmath>
+
+#include "base/Errors.h"
 #include "base/Procs.h"
 
 namespace sp {
@@ -46,6 +49,19 @@ double PixelsPerMmOf(std::int32_t dpi) { return static_cast<double>(static_cast<
 
 std::int32_t LengthToPixels(std::int32_t mm, double pixelsPerMm) {
     return RangeCheck32(RoundHalfEven(static_cast<long double>(mm) * static_cast<long double>(pixelsPerMm)));
+}
+
+double PlateMm(std::int32_t pixels, double pixelsPerMm) {
+    if (!(pixelsPerMm > 0)) return 0;
+    const double exact = pixels / pixelsPerMm;
+    const double whole = std::nearbyint(exact);
+    if (std::fabs(whole) < 2147483647.0) {
+        try {
+            if (LengthToPixels(static_cast<std::int32_t>(whole), pixelsPerMm) == pixels) return whole;
+        } catch (const ERangeError&) {
+        }
+    }
+    return exact;
 }
 
 std::optional<std::string> ReadScaleParameters(ScaleParameters& p, FormFields& f) {

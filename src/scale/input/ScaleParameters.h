@@ -39,6 +39,11 @@ double PixelsPerMmOf(std::int32_t dpi);
 // rounded halves to even. ERangeError when it does not fit 32 bits.
 std::int32_t LengthToPixels(std::int32_t mm, double pixelsPerMm);
 
+// The plate side in millimetres for `pixels` at `pixelsPerMm`: the whole
+// number of millimetres that gives exactly those pixels, as the fields hold
+// it, or the exact quotient when none does.
+double PlateMm(std::int32_t pixels, double pixelsPerMm);
+
 // The input messages, as the message box shows them.
 namespace msg {
 extern const char* const NeedHeight;

@@ -35,10 +35,10 @@ void WritePdf(const DisplayList& list, const std::string& fileName) {
 }
 
 const OutputFormatInfo kFormats[] = {
-    {OutputFormat::Bmp, "bmp", ".bmp", PictureSource::Raster, WriteBmp, nullptr},
-    {OutputFormat::Png, "png", ".png", PictureSource::Raster, WritePng, nullptr},
-    {OutputFormat::Svg, "svg", ".svg", PictureSource::Calls, nullptr, WriteSvg},
-    {OutputFormat::Pdf, "pdf", ".pdf", PictureSource::Calls, nullptr, WritePdf},
+    {OutputFormat::Bmp, "bmp", ".bmp", "Bitmaps (*.bmp)", PictureSource::Raster, WriteBmp, nullptr},
+    {OutputFormat::Png, "png", ".png", "PNG (*.png)", PictureSource::Raster, WritePng, nullptr},
+    {OutputFormat::Svg, "svg", ".svg", "SVG (*.svg)", PictureSource::Calls, nullptr, WriteSvg},
+    {OutputFormat::Pdf, "pdf", ".pdf", "PDF (*.pdf)", PictureSource::Calls, nullptr, WritePdf},
 };
 
 std::string Lower(std::string_view s) {
@@ -49,6 +49,21 @@ std::string Lower(std::string_view s) {
 }
 
 }  // namespace
+
+std::span<const OutputFormatInfo> OutputFormats() { return kFormats; }
+
+OutputFormat FormatOfDialogType(std::string_view description) {
+    for (const OutputFormatInfo& info : kFormats)
+        if (description == info.dialogType) return info.format;
+    return OutputFormat::Bmp;
+}
+
+std::string FormatNames(const char* separator, const char* last) {
+    std::string names;
+    const std::size_t n = std::size(kFormats);
+    for (std::size_t i = 0; i < n; ++i) names += (i == 0 ? "" : i + 1 == n ? last : separator) + std::string(kFormats[i].name);
+    return names;
+}
 
 const OutputFormatInfo& FormatInfo(OutputFormat format) {
     for (const OutputFormatInfo& info : kFormats)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,7 @@ struct OutputFormatInfo {
     OutputFormat format;
     const char* name;       // "bmp", as --format takes it
     const char* extension;  // ".bmp"
+    const char* dialogType; // "Bitmaps (*.bmp)", the save dialog's type
     PictureSource source;
     // Writes the file whole or not at all; nullptr while this build has no
     // writer for the format.
@@ -34,7 +36,18 @@ struct OutputFormatInfo {
     void (*writeCalls)(const DisplayList& list, const std::string& fileName);
 };
 
+// Every format, in the order the save dialog and the usage text list them;
+// the first, the BMP, is the default.
+std::span<const OutputFormatInfo> OutputFormats();
+
 const OutputFormatInfo& FormatInfo(OutputFormat format);
+
+// The save dialog's type that names `description`, or the BMP for any other.
+OutputFormat FormatOfDialogType(std::string_view description);
+
+// The --format names joined: "bmp|png|svg|pdf" with `last` == `separator`,
+// "bmp, png, svg or pdf" with ", " and " or ".
+std::string FormatNames(const char* separator, const char* last);
 
 // True when this build can write `format`.
 bool CanWrite(OutputFormat format);

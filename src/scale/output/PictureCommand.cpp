@@ -3,26 +3,20 @@
 #include <new>
 
 #include "base/Errors.h"
-#include "scale/drawing/DrawingSurface.h"
-#include "scale/drawing/ScaleDrawing.h"
-#include "scale/drawing/ScaleText.h"
+#include "scale/output/PicturePipeline.h"
 
 namespace sp {
 
 PictureResult RunPictureCommand(PictureSession& s, FormFields& fields, const AskFileName& askFileName) {
     PictureResult result;
-    if (auto message = ReadScaleParameters(s.Params, fields)) {
-        result.message = *message;
+    const PreparedPicture prepared = PreparePicture(s.Params, fields, s.DefinitionList, s.DefinitionActive);
+    if (const auto* refusal = std::get_if<PictureRefusal>(&prepared)) {
+        result.message = refusal->sentence;
         return result;
     }
-    ScaleTextSettings text;
-    if (auto message = ReadScaleText(s.Params, fields, s.DefinitionActive && DefinitionHasLabels(s.DefinitionList), text)) {
-        result.message = *message;
-        return result;
-    }
-    const ScaleParameters before = s.Params;
+    const PictureJob& job = std::get<PictureJob>(prepared);
     RasterSurface surface(/*deferMirror=*/true);
-    DrawScale(surface, s.Params, fields, s.DefinitionList, s.DefinitionActive);
+    job.Draw(surface, s.Params);
     std::unique_ptr<TBitmap> picture = surface.TakePicture();
     const std::optional<SaveTarget> target = askFileName();
     if (target) {
@@ -30,14 +24,13 @@ PictureResult RunPictureCommand(PictureSession& s, FormFields& fields, const Ask
             WritePictureFile(target->format, picture.get(), nullptr, target->fileName,
                              {surface.MirrorPending(), s.Params.Dpi});
         } else {
-            // The same sequence from the same start on the recorder: the
-            // raster drawing has passed, so it raises nothing new, and the
-            // parameters end as the raster drawing left them.
+            // The same job on the recorder: the raster drawing has passed,
+            // so it raises nothing new, and the session keeps the
+            // parameters the raster drawing left.
             picture.reset();
-            ScaleParameters again = before;
             DisplayList list;
             try {
-                list = RecordScale(again, fields, s.DefinitionList, s.DefinitionActive);
+                list = job.Record();
             } catch (const std::bad_alloc&) {
                 throw EOutOfResources();
             }

@@ -77,4 +77,14 @@ void SaveSettings(const std::string& path, const FormFields& fields) {
 
 FormFields FirstRunFields() { return FieldColumn(&FieldRow::firstRun); }
 
+FormFields CommandLineFields(const std::string* file, std::int32_t& dpi) {
+    FormFields fields = FirstRunFields();
+    dpi = kDefaultDpi;
+    if (file) {
+        ReadWholeFile(*file);  // an unreadable file is an error, not the defaults
+        LoadSettings(FullPath(*file), fields, dpi);
+    }
+    return fields;
+}
+
 }  // namespace sp

@@ -47,4 +47,9 @@ void SaveSettings(const std::string& path, const FormFields& fields);
 // The values a first run puts into the fields.
 FormFields FirstRunFields();
 
+// What the command-line programs start from: the fields and "Dpi" of the
+// settings file `file`, or the first-run values and 600 without one. A file
+// that cannot be read throws its error instead of giving the defaults.
+FormFields CommandLineFields(const std::string* file, std::int32_t& dpi);
+
 }  // namespace sp

@@ -49,12 +49,18 @@ TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& 
     arc_ = {first.edtLAngle, first.edtRAngle, first.medtRadius};
 
     // FormCreate: the save dialog's set-up.
-    SaveDialog1.title = "Uložiť definičný súbor";
-    SaveDialog1.filter = "Textový súbor (*.txt)|*.txt";
-    SaveDialog1.defaultExt = "txt";
-    SaveDialog1.initialDir = programFolder;
-    SaveDialog1.fileName = "scale.txt";
-    SaveDialog1.forSave = true;
+    SaveDialog1 = DefinitionFileDialog("Uložiť definičný súbor", programFolder, true);
+}
+
+FileDialogSetup DefinitionFileDialog(const QString& title, const QString& folder, bool forSave) {
+    FileDialogSetup d;
+    d.title = title;
+    d.filter = "Textový súbor (*.txt)|*.txt";
+    d.defaultExt = "txt";
+    d.initialDir = folder;
+    d.fileName = "scale.txt";
+    d.forSave = forSave;
+    return d;
 }
 
 void TScaleDefinition::createGrid(QWidget* parent) {

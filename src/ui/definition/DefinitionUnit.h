@@ -14,6 +14,10 @@ class QTableWidget;
 
 namespace sp {
 
+// The file dialog of a definition file ("scale.txt", text files), for saving
+// in the editor and for opening in the main window.
+FileDialogSetup DefinitionFileDialog(const QString& title, const QString& folder, bool forSave);
+
 class TScaleDefinition : public QDialog {
     Q_OBJECT
 public:

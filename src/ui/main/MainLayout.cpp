@@ -177,11 +177,11 @@ QWidget* Make(const Control& c, QWidget* parent) {
 void BuildMainLayout(QWidget* form) {
     auto* panel = new QFrame(form);
     panel->setObjectName("Panel1");
-    panel->setGeometry(0, 0, 488, 298);
+    panel->setGeometry(0, 0, FieldsPanelWidth, OlderPanelHeight);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* numbers = new QFrame(form);
     numbers->setObjectName("Panel2");
-    numbers->setGeometry(0, 298, 488, MainFormHeight - 298);
+    numbers->setGeometry(0, OlderPanelHeight, FieldsPanelWidth, MainFormHeight - OlderPanelHeight);
     numbers->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     for (const Control& c : Controls) {

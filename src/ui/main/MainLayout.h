@@ -8,11 +8,14 @@ class QWidget;
 
 namespace sp {
 
-// The main window's height: the older panel (298) and the numbers' panel.
+// The fields' part of the main window: the older panel on top, the numbers'
+// panel below it; a preview, when shown, lies to the right.
+constexpr int FieldsPanelWidth = 488;
+constexpr int OlderPanelHeight = 298;
 constexpr int MainFormHeight = 414;
 
-// Creates every control of the main window inside `form` (488 x
-// MainFormHeight) and sets their Tab order.
+// Creates every control of the main window inside `form` (FieldsPanelWidth
+// x MainFormHeight) and sets their Tab order.
 void BuildMainLayout(QWidget* form);
 
 }  // namespace sp

@@ -20,7 +20,7 @@
 #include "ui/common/WindowFont.h"
 #include "ui/definition/DefinitionUnit.h"
 #include "ui/main/MainLayout.h"
-#include "ui/preview/PreviewCanvas.h"
+#include "ui/preview/PlatePainter.h"
 #include "ui/preview/ScalePreview.h"
 
 namespace sp {
@@ -30,29 +30,13 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
-// The picture-save dialog's types; the first is the default, and with it any
-// name gives a BMP, as the window always wrote.
-struct PictureType {
-    const char* description;
-    const char* extension;
-    OutputFormat format;
-};
-constexpr PictureType PictureTypes[] = {{"Bitmaps (*.bmp)", "bmp", OutputFormat::Bmp},
-                                        {"PNG (*.png)", "png", OutputFormat::Png},
-                                        {"SVG (*.svg)", "svg", OutputFormat::Svg},
-                                        {"PDF (*.pdf)", "pdf", OutputFormat::Pdf}};
-
+// The picture-save dialog's types from the format table; the first is the
+// default, and with it any name gives a BMP, as the window always wrote.
 QString PictureFilter() {
     QStringList parts;
-    for (const PictureType& t : PictureTypes)
-        if (CanWrite(t.format)) parts << t.description << QString("*.") + t.extension;
+    for (const OutputFormatInfo& t : OutputFormats())
+        if (CanWrite(t.format)) parts << t.dialogType << QString("*") + t.extension;
     return parts.join('|');
-}
-
-OutputFormat FormatOfType(const QString& description) {
-    for (const PictureType& t : PictureTypes)
-        if (description == t.description) return t.format;
-    return OutputFormat::Bmp;
 }
 
 // A control made by BuildMainLayout, found by its object name.
@@ -83,7 +67,7 @@ TMainForm::TMainForm(const std::string& exePath, Dialogs& dialogs, QWidget* pare
 }
 
 void TMainForm::createControls() {
-    setFixedSize(488, MainFormHeight);
+    setFixedSize(FieldsPanelWidth, MainFormHeight);
     setFont(WindowFont());
     BuildMainLayout(this);
     findControls();
@@ -151,12 +135,7 @@ void TMainForm::FormCreate() {
     SavePictureDialog1.initialDir = folder;
     SavePictureDialog1.preview = true;
     SavePictureDialog1.forSave = true;
-    OpenDialog1.title = "Otvoriť definičný súbor:";
-    OpenDialog1.filter = "Textový súbor (*.txt)|*.txt";
-    OpenDialog1.defaultExt = "txt";
-    OpenDialog1.fileName = "scale.txt";
-    OpenDialog1.initialDir = folder;
-    OpenDialog1.forSave = false;
+    OpenDialog1 = DefinitionFileDialog("Otvoriť definičný súbor:", folder, false);
     Session.DefinitionList.clear();
     Session.DefinitionActive = false;
 }
@@ -220,7 +199,7 @@ std::optional<SaveTarget> TMainForm::askPictureFile() {
         if (const auto list = preview_->CurrentList()) SavePictureDialog1.previewImage = PlateImage(*list, {200, 200});
     const auto name = dialogs_.RunFileDialog(this, SavePictureDialog1);
     if (!name) return std::nullopt;
-    return SaveTarget(S(*name), FormatOfType(SavePictureDialog1.selectedFilter));
+    return SaveTarget(S(*name), FormatOfDialogType(S(SavePictureDialog1.selectedFilter)));
 }
 
 void TMainForm::btnManualClick() {
@@ -235,20 +214,7 @@ void TMainForm::newDefinition() {
     const FormFields f = Fields();  // a generated scale lies on this window's arc
     ScaleDefinition->SetArc({f.edtLAngle, f.edtRAngle, f.medtRadius});
     if (!dialogs_.ShowModal(ScaleDefinition)) return;
-    Session.DefinitionActive = true;
-    const std::string name = S(ScaleDefinition->ChosenFileName());
-    definitionName_ = name;
-    if (!FileExists(name)) {
-        dialogs_.Message(this, title_, "Definičný súbor nenájdený!");
-        Session.DefinitionActive = false;
-        return;
-    }
-    try {
-        ReadDefinition(name, Session.DefinitionList);
-    } catch (const EError& e) {
-        showError(e);
-        return;
-    }
+    if (!readDefinition(S(ScaleDefinition->ChosenFileName()), "Definičný súbor nenájdený!")) return;
     if (Session.DefinitionList.size() < 2) {
         dialogs_.Message(this, title_, "Definičný súbor je príliš malý!");
         Session.DefinitionActive = false;
@@ -258,19 +224,27 @@ void TMainForm::newDefinition() {
 // Any other answer: an existing definition file.
 void TMainForm::openDefinition() {
     if (!dialogs_.RunFileDialog(this, OpenDialog1)) return;
+    readDefinition(S(OpenDialog1.fileName), "Načítanie definičného súboru sa nepodarilo.");
+}
+
+// Chooses `name` for the next picture and reads it. A missing file says
+// `notFound` and is not chosen; a file that cannot be read shows the error
+// and stays chosen. False for either.
+bool TMainForm::readDefinition(const std::string& name, const char* notFound) {
     Session.DefinitionActive = true;
-    const std::string name = S(OpenDialog1.fileName);
     definitionName_ = name;
     if (!FileExists(name)) {
-        dialogs_.Message(this, title_, "Načítanie definičného súboru sa nepodarilo.");
+        dialogs_.Message(this, title_, notFound);
         Session.DefinitionActive = false;
-        return;
+        return false;
     }
     try {
         ReadDefinition(name, Session.DefinitionList);
     } catch (const EError& e) {
         showError(e);
+        return false;
     }
+    return true;
 }
 
 void TMainForm::btnCloseClick() {
@@ -319,9 +293,9 @@ void TMainForm::centreOnScreen() {
 void TMainForm::setupPreview() {
     if (IniFile(settingsPath_).ReadNumber("Window", "Preview", 1) == 0) return;
     preview_ = new TScalePreview(this);
-    setMinimumSize(488 + 200, MainFormHeight);
+    setMinimumSize(FieldsPanelWidth + 200, MainFormHeight);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(488 + 400, MainFormHeight);
+    resize(FieldsPanelWidth + 400, MainFormHeight);
     for (const FieldRow& row : FieldTable()) {
         if (row.kind == FieldKind::Check)
             connect(findChild<QCheckBox*>(row.control), &QCheckBox::toggled, this, &TMainForm::schedulePreview);
@@ -346,7 +320,7 @@ void TMainForm::requestPreview() {
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
-    if (preview_) preview_->setGeometry(488, 0, width() - 488, height());
+    if (preview_) preview_->setGeometry(FieldsPanelWidth, 0, width() - FieldsPanelWidth, height());
     QWidget::resizeEvent(event);
 }
 

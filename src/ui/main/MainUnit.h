@@ -61,6 +61,7 @@ private:
     void btnCloseClick();
     void newDefinition();
     void openDefinition();
+    bool readDefinition(const std::string& name, const char* notFound);
 
     // Owned by the window for the whole run.
     PictureSession Session;

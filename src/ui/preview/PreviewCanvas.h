@@ -18,13 +18,6 @@ class QLabel;
 
 namespace sp {
 
-// Paints `list` with `painter`, whose transform maps grid pixels to the
-// device; strokes are at least `minWidth` grid pixels wide.
-void PaintDisplayList(class QPainter& painter, const DisplayList& list, double minWidth = 0);
-
-// The whole plate on a white sheet, fitted into `size` (for the save dialog).
-QImage PlateImage(const DisplayList& list, QSize size);
-
 class TPreviewCanvas : public QWidget {
     Q_OBJECT
 public:

@@ -6,8 +6,8 @@
 
 #include "base/Errors.h"
 #include "scale/drawing/DrawingSurface.h"
-#include "scale/drawing/ScaleDrawing.h"
-#include "ui/preview/PreviewCanvas.h"
+#include "scale/output/PicturePipeline.h"
+#include "ui/preview/PlatePainter.h"
 
 namespace sp {
 
@@ -55,12 +55,14 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
     ScaleParameters p = input.params;
     FormFields f = input.fields;
     try {
-        if (auto message = ReadScaleParameters(p, f)) {
-            r.message = Q(*message);
+        const PreparedPicture prepared = PreparePicture(p, f, input.definition, input.definitionActive);
+        if (const auto* refusal = std::get_if<PictureRefusal>(&prepared)) {
+            r.message = Q(refusal->sentence);
             return r;
         }
+        const PictureJob& job = std::get<PictureJob>(prepared);
         CappedRecorder surface(p.Dpi, p.PixelsPerMm, maxItems);
-        DrawScale(surface, p, f, input.definition, input.definitionActive);
+        job.Draw(surface, p);
         r.list = std::make_shared<const DisplayList>(surface.TakeList());
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;
@@ -81,8 +83,12 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
 QImage RasterPreview(const PreviewInput& input) {
     ScaleParameters p = input.params;
     FormFields f = input.fields;
-    if (ReadScaleParameters(p, f)) return {};
-    const std::unique_ptr<TBitmap> picture = DrawScale(p, f, input.definition, input.definitionActive);
+    const PreparedPicture prepared = PreparePicture(p, f, input.definition, input.definitionActive);
+    const auto* job = std::get_if<PictureJob>(&prepared);
+    if (!job) return {};
+    RasterSurface surface;
+    job->Draw(surface, p);
+    const std::unique_ptr<TBitmap> picture = surface.TakePicture();
     if (!picture || !picture->HasStorage()) return {};
     QImage image(picture->Width(), picture->Height(), QImage::Format_BGR888);
     if (image.isNull()) return {};

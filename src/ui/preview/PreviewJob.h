@@ -15,6 +15,7 @@
 #include "scale/drawing/DisplayList.h"
 #include "scale/input/FormFields.h"
 #include "scale/input/ScaleParameters.h"
+#include "ui/preview/PreviewLimits.h"
 
 namespace sp {
 
@@ -28,16 +29,6 @@ struct PreviewInput {
     std::string definitionName;  // shown in the facts line while active
 };
 
-// The drawing calls kept for a preview at most: an arc over millions of
-// degrees records one line per degree, and the preview must not grow with it.
-constexpr std::size_t PreviewMaxItems = 1'000'000;
-// The exact raster picture is made for the 1:1 view up to this many pixels.
-constexpr std::int64_t PreviewMaxRasterPixels = 16'000'000;
-
-// Past this many calls the worker also paints the fitted picture, so the
-// window only copies it instead of stroking every call while the user types.
-constexpr std::size_t PreviewDirectPaintItems = 20'000;
-
 struct PreviewResult {
     enum Kind { Picture, Message, TooLarge } kind = Message;
     QString message;  // the input sentence or the error box text
@@ -49,7 +40,8 @@ struct PreviewResult {
 // The message the preview shows in place of a picture too large to keep.
 QString TooLargeText();
 
-// Reads the parameters and records the drawing, both on copies. With
+// Prepares the picture as saving does (PreparePicture: the same tests, the
+// same sentences) and records the drawing, on copies. With
 // `withRaster` also draws the exact picture when it is at most
 // PreviewMaxRasterPixels. A list of more than PreviewDirectPaintItems calls
 // is also painted fitted into `view`. `maxItems` bounds the recorded calls.

@@ -390,27 +390,3 @@ TEST(PictureCommand, FailingDefinitionLineKeepsItChosenAndAnEmptyListClearsIt) {
     EXPECT_FALSE(Picture(s, f, dir, "2.bmp") == empty);  // uniform segments again
 }
 
-TEST(FlipBitmap, ModesMirrorInPlace) {
-    const auto picture = [] {
-        auto b = std::make_unique<TBitmap>();
-        b->SetHeight(3);
-        b->SetWidth(5);
-        b->Canvas().MoveToEx(0, 0);
-        b->Canvas().LineTo(2, 0);  // pixels (0, 0) and (1, 0)
-        return b;
-    };
-    const struct {
-        int mode;
-        TPoint a, b;
-    } rows[] = {{1, {4, 0}, {3, 0}}, {2, {0, 2}, {1, 2}}, {3, {4, 2}, {3, 2}}, {0, {0, 0}, {1, 0}}, {7, {0, 0}, {1, 0}}};
-    for (const auto& r : rows) {
-        auto b = picture();
-        FlipBitmap(*b, r.mode);
-        int black = 0;
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 5; ++x) black += b->Pixel(x, y) == clBlack;
-        EXPECT_EQ(black, 2) << r.mode;
-        EXPECT_EQ(b->Pixel(r.a.x, r.a.y), clBlack) << r.mode;
-        EXPECT_EQ(b->Pixel(r.b.x, r.b.y), clBlack) << r.mode;
-    }
-}

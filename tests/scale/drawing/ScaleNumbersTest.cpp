@@ -101,12 +101,12 @@ TEST(ScaleNumbers, EndsExactAndInexactValuesRoundedToSixDecimals) {
 }
 
 TEST(ScaleNumbers, FormatRoundsHalvesToEvenAndNeverPrintsMinusZero) {
-    EXPECT_EQ(FormatFraction(-1, 10000000, DecimalMark::Comma), "0");
-    EXPECT_EQ(FormatFraction(5, 10000000, DecimalMark::Comma), "0");
-    EXPECT_EQ(FormatFraction(15, 10000000, DecimalMark::Comma), "0,000002");
-    EXPECT_EQ(FormatFraction(-5, 2, DecimalMark::Point), "-2.5");
-    EXPECT_EQ(FormatFraction(-3, 1, DecimalMark::Comma), "-3");
-    EXPECT_EQ(FormatFraction(1234567, 1000, DecimalMark::Comma), "1234,567");
+    EXPECT_EQ(FormatFraction(-1, 10000000, DecimalMark::Comma, MaxShownDecimals), "0");
+    EXPECT_EQ(FormatFraction(5, 10000000, DecimalMark::Comma, MaxShownDecimals), "0");
+    EXPECT_EQ(FormatFraction(15, 10000000, DecimalMark::Comma, MaxShownDecimals), "0,000002");
+    EXPECT_EQ(FormatFraction(-5, 2, DecimalMark::Point, MaxShownDecimals), "-2.5");
+    EXPECT_EQ(FormatFraction(-3, 1, DecimalMark::Comma, MaxShownDecimals), "-3");
+    EXPECT_EQ(FormatFraction(1234567, 1000, DecimalMark::Comma, MaxShownDecimals), "1234,567");
 }
 
 TEST(ScaleNumbers, FailsAsTheDrawingDoes) {

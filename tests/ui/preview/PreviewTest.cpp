@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "base/Errors.h"
+#include "scale/drawing/ScaleText.h"
 #include "scale/settings/Settings.h"
 #include "ui/main/MainLayout.h"
 #include "ui/preview/PreviewCanvas.h"
@@ -109,37 +111,57 @@ TEST(Preview, TakesNoFocusAndKeepsTheTabChain) {
     EXPECT_EQ(QApplication::focusWidget(), a.Button("btnClose"));
 }
 
-TEST(Preview, FailingValueShowsTheCommandsTextInThePanel) {
+// Every refusal, whichever test gives it: the panel shows exactly the text
+// that saving then shows, in a box of the same kind, over the last picture,
+// faded; no box appears before the save.
+struct Refusal {
+    std::vector<std::pair<const char*, const char*>> edits;  // control, text
+    char box;                                                // 'M' message, 'E' error
+    std::string text;
+};
+
+TEST(Preview, EveryRefusalShowsTheTextSavingShows) {
+    const Refusal rows[] = {
+        {{{"medtRadius", ""}}, 'M', msg::NeedRadius},
+        // The texts are tested before anything is drawn, as saving does.
+        {{{"medtNumSegments", "256"}, {"edtValueLeft", "x"}}, 'M', msg::ValueLeftNotNumber},
+        {{{"edtValueRight", "1,2.3"}}, 'M', msg::ValueRightNotNumber},
+        {{{"edtUnit", "V"}, {"edtTextHeight", "0"}}, 'M', msg::NeedTextHeight},
+        {{{"edtUnit", "V"}, {"edtTextHeight", "99"}}, 'M', msg::TextTooHigh},
+        // Errors of the drawing: the error box's text.
+        {{{"medtNumSegments", "256"}}, 'E', ErrorBoxText(ERangeError().what())},
+        {{{"edtLAngle", "99999999999"}}, 'E', ErrorBoxText(EConvertError("99999999999").what())},
+    };
     App a;
     Settle(a);
     const QImage good = Grab(a);
-    a.Masked("medtRadius")->SetValue("");
-    Settle(a);
-    const QString sentence = Message(a);
-    EXPECT_FALSE(sentence.isEmpty());
-    EXPECT_TRUE(a.dialogs.shown.empty());
-    EXPECT_NE(Grab(a), good);  // the last picture, faded
-    EXPECT_GT(DarkPixels(Grab(a)), 0);
-    a.Button("btnSave")->click();
-    ASSERT_EQ(a.dialogs.shown.size(), 1u);
-    EXPECT_EQ(a.dialogs.shown[0].kind, 'M');
-    EXPECT_EQ(a.dialogs.shown[0].text, sentence);
-
-    // An error of the drawing: the error box's text.
-    a.Masked("medtRadius")->SetValue("15");
-    a.Edit("edtLAngle")->setText("99999999999");
-    Settle(a);
-    const QString error = Message(a);
-    EXPECT_FALSE(error.isEmpty());
-    a.dialogs.shown.clear();
-    a.Button("btnSave")->click();
-    ASSERT_EQ(a.dialogs.shown.size(), 1u);
-    EXPECT_EQ(a.dialogs.shown[0].kind, 'E');
-    EXPECT_EQ(a.dialogs.shown[0].text, error);
-
-    a.Edit("edtLAngle")->setText("135");
-    Settle(a);
-    EXPECT_TRUE(Message(a).isEmpty());
+    const auto set = [&](const char* name, const QString& text) {
+        if (name[0] == 'm') a.Masked(name)->SetValue(text);
+        else a.Edit(name)->setText(text);
+    };
+    for (const Refusal& row : rows) {
+        const std::string what = row.edits.front().first + std::string("=") + row.edits.front().second;
+        std::vector<std::pair<const char*, QString>> before;
+        for (const auto& [name, text] : row.edits) {
+            before.emplace_back(name, name[0] == 'm' ? a.Masked(name)->Value() : a.Edit(name)->text());
+            set(name, text);
+        }
+        Settle(a);
+        const QString panel = Message(a);
+        EXPECT_EQ(panel.toStdString(), row.text) << what;
+        EXPECT_TRUE(a.dialogs.shown.empty()) << what;
+        const QImage faded = Grab(a);
+        EXPECT_NE(faded, good) << what;
+        EXPECT_GT(DarkPixels(faded), 0) << what;
+        a.Button("btnSave")->click();
+        ASSERT_EQ(a.dialogs.shown.size(), 1u) << what;
+        EXPECT_EQ(a.dialogs.shown[0].kind, row.box) << what;
+        EXPECT_EQ(a.dialogs.shown[0].text.toStdString(), panel.toStdString()) << what;
+        a.dialogs.shown.clear();
+        for (const auto& [name, text] : before) set(name, text);
+        Settle(a);
+        EXPECT_TRUE(Message(a).isEmpty()) << what;
+    }
     EXPECT_EQ(Grab(a), good);
 }
 
