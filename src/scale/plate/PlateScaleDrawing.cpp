@@ -1,0 +1,157 @@
+#include "scale/plate/PlateScaleDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/Procs.h"
+#include "scale/drawing/ScaleDrawing.h"
+#include "scale/drawing/Shapes.h"
+#include "scale/drawing/TextPlacement.h"
+#include "scale/generator/ValueText.h"
+#include "scale/plate/PlateScaleTicks.h"
+
+namespace sp {
+
+namespace {
+
+int KindIndex(char kind) { return kind == 'M' ? 0 : kind == 'N' ? 1 : 2; }
+
+// Where a tick of `length` pixels runs: its two ends off the pivot, and
+// how far it reaches beyond the arc and inside it.
+struct TickSpan {
+    std::int32_t from, to, outward, inward;
+};
+
+TickSpan SpanOf(const std::string& side, std::int32_t radius, std::int32_t length) {
+    if (side == "in") return {radius, CheckedSub(radius, length), 0, length};
+    if (side == "both") {
+        const std::int32_t inward = length / 2, outward = CheckedSub(length, inward);
+        return {CheckedSub(radius, inward), CheckedAdd(radius, outward), outward, inward};
+    }
+    return {radius, CheckedAdd(radius, length), length, 0};
+}
+
+// A row of numbers on the ticks: each tick's text, or empty.
+struct NumberRow {
+    std::vector<std::string> texts;
+    bool inside = false;
+    double gap = 0;  // pixels before this row
+};
+
+std::vector<NumberRow> RowsOf(const PlateScale& s, const std::vector<ScaleTickAt>& ticks, double ppm) {
+    std::vector<NumberRow> rows;
+    NumberRow own{{}, s.numbers == "in", 0};
+    for (const ScaleTickAt& t : ticks) own.texts.push_back(s.numbers == "none" ? std::string() : t.label);
+    rows.push_back(std::move(own));
+    for (const PlateRow& r : s.rows) {
+        NumberRow row{{}, r.side == "in", r.gap * ppm};
+        for (const ScaleTickAt& t : ticks) {
+            // Linear in the deflection: the row's `from` at the left angle.
+            const long double f = (static_cast<long double>(s.left) - t.angle) / (s.left - s.right);
+            long double v = r.from + (static_cast<long double>(r.to) - r.from) * f;
+            bool numbered = !t.label.empty();
+            if (r.major) {
+                const long double steps = std::nearbyint(v / *r.major);
+                numbered = std::fabs(v / *r.major - steps) < 1e-6L;
+                v = steps * *r.major;
+            }
+            row.texts.push_back(numbered ? ValueLabel(v, s.decimal == "point", false) : std::string());
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace
+
+const TextFont& PlateFonts::Get(const std::string& family) {
+    auto& font = fonts_[family];
+    if (!font) font = std::make_unique<TextFont>(family);
+    return *font;
+}
+
+void FillPlateText(DrawingSurface& c, const TextFont& font, const std::string& text, const TextPlacementBox& box,
+                   TColor color) {
+    if (text.empty()) return;
+    const TextOutline outline = font.Layout(text, box);
+    if (color == clBlack)
+        c.FillText(outline);
+    else
+        c.Fill(outline, color, false);
+}
+
+void DrawScaleZones(DrawingSurface& c, const PlateGrid& grid, const PlateScale& s, PlateFonts& fonts) {
+    const ScaleParameters p = grid.Frame(s.radius);
+    const OutlinePoint pivot = grid.CentreOf({p.CenterX, CheckedSub(p.Height, p.CenterY)});
+    for (const PlateZone& z : s.zones) {
+        const double a0 = ScaleValueAngle(s, z.from), a1 = ScaleValueAngle(s, z.to);
+        const double r0 = (s.radius + z.offset) * grid.PixelsPerMm(), r1 = r0 + z.width * grid.PixelsPerMm();
+        c.Fill(AnnulusSectorPath(pivot, r0, r1, std::min(a0, a1), std::max(a0, a1)), z.color, false);
+        if (z.text.empty()) continue;
+        // Along the band's middle, its up away from the pivot.
+        const double mid = (a0 + a1) / 2, rm = (r0 + r1) / 2, t = mid * 3.14159265358979323846 / 180;
+        TextPlacementBox box{pivot.x + rm * std::cos(t), pivot.y - rm * std::sin(t),
+                             z.textHeight * grid.PixelsPerMm(), mid - 90};
+        FillPlateText(c, fonts.Get(s.font), z.text, box, s.color);
+    }
+}
+
+void DrawPlateScale(DrawingSurface& c, const PlateGrid& grid, const PlateScale& s, const std::string& folder,
+                    PlateFonts& fonts) {
+    const ScaleParameters p = grid.Frame(s.radius);
+    const std::vector<ScaleTickAt> ticks = ScaleTicksOf(s, folder);
+    c.SetPenColor(s.color);
+    c.SetBrushColor(s.color);
+    if (const std::int32_t arc = PenPixels(s.arcWidth, grid.PixelsPerMm()); arc > 0) {
+        c.SetPenWidth(arc);
+        DrawArcChords(c, p, p.Radius, s.right, s.left);
+    }
+    std::vector<TickSpan> spans;
+    for (const ScaleTickAt& t : ticks) {
+        const int k = KindIndex(t.kind);
+        const TickSpan span = SpanOf(s.ticksSide, p.Radius, grid.Px(s.tickLength[static_cast<std::size_t>(k)]));
+        c.SetPenWidth(PenPixels(s.tickWidth[static_cast<std::size_t>(k)], grid.PixelsPerMm()));
+        DrawRadialLine(c, p, t.angle, span.from, span.to);
+        spans.push_back(span);
+    }
+    TextStyle style;
+    style.height = TextHeightPixels(s.numberHeight, grid.PixelsPerMm());
+    style.radial = s.radial;
+    if (s.numberGap) style.gap = *s.numberGap * grid.PixelsPerMm();
+    const TextFont& font = fonts.Get(s.font);
+    // Rows stack away from the arc on their side: each starts beyond the
+    // widest reach of the rows before it.
+    double extra[2] = {0, 0};
+    for (const NumberRow& row : RowsOf(s, ticks, grid.PixelsPerMm())) {
+        const int side = row.inside ? 1 : 0;
+        style.inside = row.inside;
+        double band = 0;
+        for (std::size_t i = 0; i < ticks.size(); ++i) {
+            const std::string& text = row.texts[i];
+            if (text.empty()) continue;
+            const double width = font.Width(text, style.height);
+            ScaleParameters q = p;
+            std::int32_t reach = spans[i].outward;
+            if (row.inside)
+                q.Radius = CheckedSub(p.Radius, RangeCheck32(std::llround(spans[i].inward + extra[1] + row.gap)));
+            else
+                reach = CheckedAdd(reach, RangeCheck32(std::llround(extra[0] + row.gap)));
+            FillPlateText(c, font, text, PlaceTickNumber(q, ticks[i].angle, width, style, reach), s.color);
+            band = std::max(band, 2 * NumberReach(ticks[i].angle, width, style));
+        }
+        if (band > 0) extra[side] += row.gap + band + (style.gap >= 0 ? style.gap : style.height / 4);
+    }
+    if (!s.unit.empty()) {
+        TextStyle unit = style;
+        TextPlacementBox box = PlaceUnitText(p, unit);
+        if (s.unitHeight) box.capHeight = TextHeightPixels(*s.unitHeight, grid.PixelsPerMm());
+        if (s.unitAt) {
+            const TPoint at = grid.At((*s.unitAt)[0], (*s.unitAt)[1]);
+            box.x = at.x;
+            box.y = at.y;
+        }
+        FillPlateText(c, font, s.unit, box, s.color);
+    }
+}
+
+}  // namespace sp
