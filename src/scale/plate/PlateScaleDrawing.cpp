@@ -104,7 +104,16 @@ void DrawPlateScale(DrawingSurface& c, const PlateGrid& grid, const PlateScale& 
     c.SetBrushColor(s.color);
     if (const std::int32_t arc = PenPixels(s.arcWidth, grid.PixelsPerMm()); arc > 0) {
         c.SetPenWidth(arc);
-        DrawArcChords(c, p, p.Radius, s.right, s.left);
+        // A meter's law need not reach the angles of deflection 0 and full
+        // (a VU meter's -20): its arc runs between its end ticks.
+        double right = s.right, left = s.left;
+        if (s.law != "uniform" && s.law != "ticks" && !ticks.empty()) {
+            const auto [lo, hi] = std::minmax_element(ticks.begin(), ticks.end(),
+                                                      [](const auto& a, const auto& b) { return a.angle < b.angle; });
+            right = lo->angle;
+            left = hi->angle;
+        }
+        DrawArcChords(c, p, p.Radius, right, left);
     }
     std::vector<TickSpan> spans;
     for (const ScaleTickAt& t : ticks) {
