@@ -57,13 +57,18 @@ TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r) {
 }
 
 void DrawArcChords(DrawingSurface& c, const ScaleParameters& p, std::int32_t r, long double right, long double left) {
-    c.MoveTo(ScalePoint(p, right, r));
+    DrawArcChords(c, p, [r](long double) { return r; }, right, left);
+}
+
+void DrawArcChords(DrawingSurface& c, const ScaleParameters& p, const std::function<std::int32_t(long double)>& r,
+                   long double right, long double left) {
+    c.MoveTo(ScalePoint(p, right, r(right)));
     if (right > left) return;
-    c.LineTo(ScalePoint(p, right, r));
+    c.LineTo(ScalePoint(p, right, r(right)));
     // Counted in 64 bits, so a range of any size ends.
     for (std::int64_t a = static_cast<std::int64_t>(std::floor(right)) + 1; a < left; ++a)
-        c.LineTo(ScalePoint(p, static_cast<long double>(a), r));
-    if (left > right) c.LineTo(ScalePoint(p, left, r));
+        c.LineTo(ScalePoint(p, static_cast<long double>(a), r(static_cast<long double>(a))));
+    if (left > right) c.LineTo(ScalePoint(p, left, r(left)));
 }
 
 void DrawRadialLine(DrawingSurface& c, const ScaleParameters& p, long double angle, std::int32_t from, std::int32_t to) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r);
 // With whole-degree ends it is the window's arc, chord for chord.
 void DrawArcChords(DrawingSurface& surface, const ScaleParameters& p, std::int32_t r, long double right,
                    long double left);
+// The same with the radius at each angle (an arc flatter than a circle
+// around the pivot).
+void DrawArcChords(DrawingSurface& surface, const ScaleParameters& p,
+                   const std::function<std::int32_t(long double)>& radiusAt, long double right, long double left);
 
 // A line along the radius at `angle` from `from` to `to` pixels off the
 // pivot: a tick. A one-pixel line leaves its last point unpainted, so a

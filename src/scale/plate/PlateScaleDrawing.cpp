@@ -14,6 +14,45 @@ namespace sp {
 
 namespace {
 
+constexpr long double Pi = 3.141592653589793238462643383279502884L;
+
+// Where the arc lies along the pointer's ray: at the radius, or, flattened,
+// on the circle of radius + flatten around a centre `flatten` below the
+// pivot (through the same point straight above the pivot). Ticks keep
+// pointing at the pivot and the angles stay the pointer's.
+class ArcPlace {
+public:
+    ArcPlace(const PlateGrid& grid, const PlateScale& s)
+        : radius_(grid.Px(s.radius)), r_(s.radius * grid.PixelsPerMm()), f_(s.flatten * grid.PixelsPerMm()) {}
+
+    // Pixels from the pivot at `angle`; exactly the radius when not flattened.
+    std::int32_t At(long double angle) const {
+        if (f_ <= 0) return radius_;
+        return RangeCheck32(std::llround(Distance(angle)));
+    }
+    // The band from `r0` to `r1` pixels off the arc's own centre between two
+    // pointer angles, for a zone.
+    TextOutline Band(OutlinePoint pivot, double offset0, double offset1, double a0, double a1) const {
+        const OutlinePoint centre{pivot.x, pivot.y + f_};
+        return AnnulusSectorPath(centre, r_ + f_ + offset0, r_ + f_ + offset1, CentreAngle(a0), CentreAngle(a1));
+    }
+
+private:
+    long double Distance(long double angle) const {
+        const long double s = std::sin(angle * Pi / 180), big = r_ + f_;
+        return -f_ * s + std::sqrt(f_ * f_ * s * s - f_ * f_ + big * big);
+    }
+    // The angle around the arc's centre of the arc's point at a pointer angle.
+    double CentreAngle(double angle) const {
+        if (f_ <= 0) return angle;
+        const long double d = Distance(angle), t = angle * Pi / 180;
+        return static_cast<double>(std::atan2(d * std::sin(t) + f_, d * std::cos(t)) * 180 / Pi);
+    }
+
+    std::int32_t radius_;
+    double r_, f_;
+};
+
 int KindIndex(char kind) { return kind == 'M' ? 0 : kind == 'N' ? 1 : 2; }
 
 // Where a tick of `length` pixels runs: its two ends off the pivot, and
@@ -83,10 +122,12 @@ void FillPlateText(DrawingSurface& c, const TextFont& font, const std::string& t
 void DrawScaleZones(DrawingSurface& c, const PlateGrid& grid, const PlateScale& s, PlateFonts& fonts) {
     const ScaleParameters p = grid.Frame(s.radius);
     const OutlinePoint pivot = grid.CentreOf({p.CenterX, CheckedSub(p.Height, p.CenterY)});
+    const ArcPlace arc(grid, s);
     for (const PlateZone& z : s.zones) {
         const double a0 = ScaleValueAngle(s, z.from), a1 = ScaleValueAngle(s, z.to);
-        const double r0 = (s.radius + z.offset) * grid.PixelsPerMm(), r1 = r0 + z.width * grid.PixelsPerMm();
-        c.Fill(AnnulusSectorPath(pivot, r0, r1, std::min(a0, a1), std::max(a0, a1)), z.color, false);
+        const double o0 = z.offset * grid.PixelsPerMm(), o1 = o0 + z.width * grid.PixelsPerMm();
+        const double r0 = s.radius * grid.PixelsPerMm() + o0, r1 = s.radius * grid.PixelsPerMm() + o1;
+        c.Fill(arc.Band(pivot, o0, o1, std::min(a0, a1), std::max(a0, a1)), z.color, false);
         if (z.text.empty()) continue;
         // Along the band's middle, its up away from the pivot.
         const double mid = (a0 + a1) / 2, rm = (r0 + r1) / 2, t = mid * 3.14159265358979323846 / 180;
@@ -100,10 +141,11 @@ void DrawPlateScale(DrawingSurface& c, const PlateGrid& grid, const PlateScale& 
                     PlateFonts& fonts) {
     const ScaleParameters p = grid.Frame(s.radius);
     const std::vector<ScaleTickAt> ticks = ScaleTicksOf(s, folder);
+    const ArcPlace arc(grid, s);
     c.SetPenColor(s.color);
     c.SetBrushColor(s.color);
-    if (const std::int32_t arc = PenPixels(s.arcWidth, grid.PixelsPerMm()); arc > 0) {
-        c.SetPenWidth(arc);
+    if (const std::int32_t pen = PenPixels(s.arcWidth, grid.PixelsPerMm()); pen > 0) {
+        c.SetPenWidth(pen);
         // A meter's law need not reach the angles of deflection 0 and full
         // (a VU meter's -20): its arc runs between its end ticks.
         double right = s.right, left = s.left;
@@ -113,12 +155,15 @@ void DrawPlateScale(DrawingSurface& c, const PlateGrid& grid, const PlateScale& 
             right = lo->angle;
             left = hi->angle;
         }
-        DrawArcChords(c, p, p.Radius, right, left);
+        if (s.flatten > 0)
+            DrawArcChords(c, p, [&](long double a) { return arc.At(a); }, right, left);
+        else
+            DrawArcChords(c, p, p.Radius, right, left);
     }
     std::vector<TickSpan> spans;
     for (const ScaleTickAt& t : ticks) {
         const int k = KindIndex(t.kind);
-        const TickSpan span = SpanOf(s.ticksSide, p.Radius, grid.Px(s.tickLength[static_cast<std::size_t>(k)]));
+        const TickSpan span = SpanOf(s.ticksSide, arc.At(t.angle), grid.Px(s.tickLength[static_cast<std::size_t>(k)]));
         c.SetPenWidth(PenPixels(s.tickWidth[static_cast<std::size_t>(k)], grid.PixelsPerMm()));
         DrawRadialLine(c, p, t.angle, span.from, span.to);
         spans.push_back(span);
@@ -140,9 +185,10 @@ void DrawPlateScale(DrawingSurface& c, const PlateGrid& grid, const PlateScale& 
             if (text.empty()) continue;
             const double width = font.Width(text, style.height);
             ScaleParameters q = p;
+            q.Radius = arc.At(ticks[i].angle);
             std::int32_t reach = spans[i].outward;
             if (row.inside)
-                q.Radius = CheckedSub(p.Radius, RangeCheck32(std::llround(spans[i].inward + extra[1] + row.gap)));
+                q.Radius = CheckedSub(q.Radius, RangeCheck32(std::llround(spans[i].inward + extra[1] + row.gap)));
             else
                 reach = CheckedAdd(reach, RangeCheck32(std::llround(extra[0] + row.gap)));
             FillPlateText(c, font, text, PlaceTickNumber(q, ticks[i].angle, width, style, reach), s.color);
