@@ -44,4 +44,10 @@ struct TickNumber {
 std::vector<TickNumber> UniformTickNumbers(const ScaleParameters& p, const DecimalValue& left,
                                            const DecimalValue& right, DecimalMark mark = DecimalMark::Comma);
 
+// The same numbers for `count` intervals between any two angles, a master
+// every `masterEvery` ticks (plates, whose angles may have decimals).
+std::vector<TickNumber> UniformTickNumbers(std::int32_t count, std::int32_t masterEvery, long double rightAngle,
+                                           long double leftAngle, const DecimalValue& left, const DecimalValue& right,
+                                           DecimalMark mark);
+
 }  // namespace sp

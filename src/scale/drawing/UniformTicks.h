@@ -22,4 +22,11 @@ struct UniformTick {
 // of 0: in this order, before any tick is drawn.
 std::vector<UniformTick> UniformTicks(const ScaleParameters& p);
 
+// The same for `count` intervals between any two angles, a master every
+// `masterEvery` ticks (plates, whose angles may have decimals). The step is
+// stored as a 64-bit float, as the uniform segments have always been drawn.
+// Throws ERangeError, then EDivByZero, as above.
+std::vector<UniformTick> UniformTicks(std::int32_t count, std::int32_t masterEvery, long double rightAngle,
+                                      long double leftAngle);
+
 }  // namespace sp
