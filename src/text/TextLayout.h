@@ -79,7 +79,8 @@ private:
 TextOutline MirrorOutline(const TextOutline& outline, std::int32_t width);
 
 // Fills `outline` black into `bitmap`: a pixel is painted when its centre
-// lies inside (no smoothing, no grey). Only the part inside the picture is
+// lies inside (no smoothing, no grey). Only the part inside the picture
+// (or the band of it the picture holds) is
 // rasterised, so memory and time follow the text's size on the picture. An
 // outline reaching beyond 4,000,000 pixels from the origin is not drawn.
 void FillOutline(TBitmap& bitmap, const TextOutline& outline);
