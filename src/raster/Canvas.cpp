@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "raster/EllipseRows.h"
 #include "raster/Graphics.h"
 
 namespace sp {
@@ -23,121 +24,6 @@ i128 CeilDiv(i128 a, i128 b) { return -FloorDiv(-a, b); }
 std::int64_t R(double v) { return static_cast<std::int64_t>(std::floor(v + 0.5)); }
 
 }  // namespace
-
-// Insets of rows first..last of the filled ellipse region of a W x H box.
-class EllipseRows {
-public:
-    EllipseRows() = default;
-    EllipseRows(std::int64_t W, std::int64_t H, std::int64_t first, std::int64_t last);
-    // Inset of box row i, one of the rows asked for.
-    std::int64_t Inset(std::int64_t i) const;
-    std::int64_t Width() const { return w_; }
-    std::int64_t Height() const { return h_; }
-
-private:
-    void Walk(std::int64_t hi);
-    void Keep(std::int64_t row, std::int64_t x);
-
-    std::int64_t w_ = 0, h_ = 0, lo_ = 0;
-    std::vector<std::int64_t> lower_;  // rows lo_.. of the lower half
-};
-
-// The midpoint walk that gives the insets of the filled ellipse region of a
-// W x H box: row i covers columns inset .. W - inset - 1 (empty when the
-// inset passes half the width). The walk starts on the middle row and goes
-// down; rows above the middle mirror the rows below. Only the rows asked for
-// are kept, and runs of steps in one direction are skipped by the closed
-// form of the walk's error terms, so a pen or a box far larger than the
-// picture costs memory and time by the picture, not by its own size.
-EllipseRows::EllipseRows(std::int64_t W, std::int64_t H, std::int64_t first, std::int64_t last) : w_(W), h_(H) {
-    first = std::max<std::int64_t>(first, 0);
-    last = std::min<std::int64_t>(last, H - 1);
-    if (W < 2 || H < 2 || first > last) return;  // the plain rectangle, or nothing asked
-    // Rows asked for, folded into the lower half: one range from near the middle.
-    const std::int64_t mid = H / 2, b = H - 1;
-    lo_ = H;
-    std::int64_t hi = -1;
-    if (last >= mid) {
-        lo_ = std::max(first, mid);
-        hi = last;
-    }
-    if (first < mid) {
-        lo_ = std::min(lo_, b - std::min(last, mid - 1));
-        hi = std::max(hi, b - first);
-    }
-    lower_.assign(static_cast<std::size_t>(hi - lo_ + 1), W);  // rows the walk never reaches are empty
-    Walk(hi);
-}
-
-void EllipseRows::Keep(std::int64_t row, std::int64_t x) {
-    if (row >= lo_ && row < lo_ + static_cast<std::int64_t>(lower_.size())) lower_[static_cast<std::size_t>(row - lo_)] = x;
-}
-
-void EllipseRows::Walk(std::int64_t hi) {
-    const i128 a = w_ - 1, b = h_ - 1;
-    const i128 dx0 = 4 * b * b * (1 - a), dy0 = 4 * a * a * (1 + b % 2), err0 = dx0 + dy0 + a * a * (b % 2);
-    // State after i steps across and j steps down.
-    const auto dxAt = [&](i128 i) { return dx0 + 8 * b * b * i; };
-    const auto dyAt = [&](i128 j) { return dy0 + 8 * a * a * j; };
-    // The terms may pass the 128-bit range for boxes of billions where the
-    // sum does not; unsigned arithmetic wraps, so a sum that fits is exact.
-    const auto errAt = [&](i128 i, i128 j) {
-        using u128 = unsigned __int128;
-        const u128 ui = static_cast<u128>(i), uj = static_cast<u128>(j), ua = static_cast<u128>(a), ub = static_cast<u128>(b);
-        return static_cast<i128>(static_cast<u128>(err0) + ui * static_cast<u128>(dx0) + 4 * ub * ub * ui * (ui + 1) +
-                                 uj * static_cast<u128>(dy0) + 4 * ua * ua * uj * (uj + 1));
-    };
-    // The last k in [from, to] for which holds(k), given holds(from) and
-    // that it holds on a prefix: galloping, so probes stay near the walk.
-    const auto lastHolding = [](std::int64_t from, std::int64_t to, const auto& holds) {
-        std::int64_t lo = from, step = 1;
-        while (lo < to) {
-            const std::int64_t k = std::min(to, lo + step);
-            if (!holds(k)) {
-                to = k - 1;
-                break;
-            }
-            lo = k;
-            step *= 2;
-        }
-        while (lo < to) {
-            const std::int64_t k = lo + (to - lo + 1) / 2;
-            if (holds(k)) lo = k; else to = k - 1;
-        }
-        return lo;
-    };
-    // Up to column m the error falls with every step across and dx < 0 < dy.
-    const std::int64_t mid = h_ / 2, m = (w_ - 4) / 2;
-    std::int64_t x = 0, j = 0;
-    Keep(mid, 0);
-    while (x <= w_ / 2 && mid + j <= hi) {
-        const i128 err = errAt(x, j), dx = dxAt(x), dy = dyAt(j);
-        if (x < m && 2 * err > dy) {
-            // Steps across only, while 2 err > dy: skip to the last of them.
-            x = lastHolding(x, m, [&](std::int64_t k) { return 2 * errAt(k, j) > dy; }) + 1;
-            continue;
-        }
-        if (dx < 0 && 2 * err < dx) {
-            // Steps down only, while 2 err < dx: every row passed gets inset x.
-            const std::int64_t lo = lastHolding(j, hi - mid, [&](std::int64_t k) { return 2 * errAt(x, k) < dx; });
-            for (std::int64_t r = std::max(mid + j + 1, lo_); r <= mid + lo + 1 && r <= hi; ++r) Keep(r, x);
-            j = lo + 1;
-            continue;
-        }
-        const i128 e2 = 2 * err;
-        if (e2 >= dx) ++x;
-        if (e2 <= dy) {
-            ++j;
-            if (mid + j < h_) Keep(mid + j, x);
-        }
-    }
-}
-
-std::int64_t EllipseRows::Inset(std::int64_t i) const {
-    if (lower_.empty()) return 0;
-    const std::int64_t r = i < h_ / 2 ? h_ - 1 - i : i;
-    return lower_[static_cast<std::size_t>(r - lo_)];
-}
 
 namespace {
 
