@@ -2,10 +2,13 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <new>
 
 #include "base/Errors.h"
+#include "raster/PictureWriter.h"
 #include "scale/drawing/DrawingSurface.h"
+#include "scale/drawing/ListRaster.h"
 #include "scale/drawing/ScaleDrawing.h"
 #include "ui/preview/PreviewCanvas.h"
 
@@ -64,7 +67,7 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
         r.list = std::make_shared<const DisplayList>(surface.TakeList());
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;
-        if (withRaster && std::int64_t{l.Width} * l.Height <= PreviewMaxRasterPixels) r.raster = RasterPreview(input);
+        if (withRaster && std::int64_t{l.Width} * l.Height <= PreviewMaxRasterPixels) r.raster = RasterPreview(l);
         if (l.Items.size() > PreviewDirectPaintItems) r.sheet = PlateImage(l, view);
     } catch (const TooManyCalls&) {
         r.kind = PreviewResult::TooLarge;
@@ -78,17 +81,40 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
     return r;
 }
 
-QImage RasterPreview(const PreviewInput& input) {
-    ScaleParameters p = input.params;
-    FormFields f = input.fields;
-    if (ReadScaleParameters(p, f)) return {};
-    const std::unique_ptr<TBitmap> picture = DrawScale(p, f, input.definition, input.definitionActive);
-    if (!picture || !picture->HasStorage()) return {};
-    QImage image(picture->Width(), picture->Height(), QImage::Format_BGR888);
+namespace {
+
+// The rows of each band copied into the image, mirrored as the file would be.
+class ImageRows final : public PictureWriter {
+public:
+    ImageRows(QImage& image, bool mirrored) : image_(image), mirrored_(mirrored) {}
+    bool BottomUp() const override { return false; }
+    void WriteBand(const TBitmap& band) override {
+        const auto w = static_cast<std::size_t>(band.Width());
+        for (std::int32_t y = band.BandTop(); y < band.BandBottom(); ++y) {
+            const std::uint8_t* from = band.RowBits(y);
+            uchar* to = image_.scanLine(y);
+            if (!mirrored_) {
+                std::copy_n(from, 3 * w, to);
+                continue;
+            }
+            for (std::size_t x = 0; x < w; ++x) std::copy_n(from + 3 * (w - 1 - x), 3, to + 3 * x);
+        }
+    }
+    void Commit() override {}
+
+private:
+    QImage& image_;
+    bool mirrored_;
+};
+
+}  // namespace
+
+QImage RasterPreview(const DisplayList& list) {
+    if (list.Width <= 0 || list.Height <= 0) return {};
+    QImage image(list.Width, list.Height, QImage::Format_BGR888);
     if (image.isNull()) return {};
-    const auto rowBytes = static_cast<std::size_t>(picture->Width()) * 3;
-    for (std::int32_t y = 0; y < picture->Height(); ++y)
-        std::copy_n(picture->RowBits(y), rowBytes, image.scanLine(y));
+    ImageRows rows(image, list.Mirrored);
+    WriteInBands(rows, list.Width, list.Height, [&](TBitmap& band) { PaintList(list, band); });
     return image;
 }
 
