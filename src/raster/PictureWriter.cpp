@@ -1,6 +1,7 @@
 #include "raster/PictureWriter.h"
 
 #include <algorithm>
+#include <future>
 
 namespace sp {
 
@@ -31,11 +32,25 @@ void ForEachBand(std::int32_t width, std::int32_t height, bool bottomUp, const D
 
 }  // namespace
 
+// Two bands take turns: one is drawn while the rows of the other go to the
+// file, so the drawing hides behind the system's copy of the bytes.
 void WriteInBands(PictureWriter& out, std::int32_t width, std::int32_t height, const DrawBand& draw) {
-    ForEachBand(width, height, out.BottomUp(), draw, [&](const TBitmap& band) {
-        out.WriteBand(band);
-        return true;
-    });
+    if (width > 0 && height > 0) {
+        const std::int32_t rows = BandRows(width, height);
+        TBitmap bands[2];
+        for (TBitmap& band : bands) band.SetBandedSize(width, height, rows);
+        const std::int32_t count = (height - 1) / rows + 1;
+        std::future<void> writing;  // waits for its write when left by an exception
+        for (std::int32_t i = 0; i < count; ++i) {
+            TBitmap& band = bands[i % 2];
+            const std::int32_t top = (out.BottomUp() ? count - 1 - i : i) * rows;
+            band.MoveBand(top, std::min(rows, height - top));
+            draw(band);
+            if (writing.valid()) writing.get();  // the other band is written, or its error thrown here
+            writing = std::async(std::launch::async, [&out, &band] { out.WriteBand(band); });
+        }
+        writing.get();
+    }
     out.Commit();
 }
 

@@ -37,9 +37,10 @@ std::int32_t BandRows(std::int32_t width, std::int32_t height);
 // rows that fall in it.
 using DrawBand = std::function<void(TBitmap& band)>;
 
-// Makes a band of BandRows, then for every band in the writer's order draws
-// it and writes it, and commits the file. EOutOfResources when the band
-// cannot be stored.
+// Makes two bands of BandRows, then for every band in the writer's order
+// draws it and writes it (while the next one is drawn, on a second thread;
+// the writer is called for one band at a time, in order), and commits the
+// file. EOutOfResources when the bands cannot be stored.
 void WriteInBands(PictureWriter& out, std::int32_t width, std::int32_t height, const DrawBand& draw);
 
 // True when every pixel of the rows `band` holds is black or white.

@@ -131,8 +131,8 @@ void WritePictureFile(OutputFormat format, const TBitmap* picture, const Display
 }
 
 void CheckBandMemory(std::int32_t width, std::int32_t height) {
-    TBitmap band;
-    band.SetBandedSize(width, height, BandRows(width, height));
+    TBitmap bands[2];  // as WriteInBands holds them
+    for (TBitmap& band : bands) band.SetBandedSize(width, height, BandRows(width, height));
 }
 
 }  // namespace sp

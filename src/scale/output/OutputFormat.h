@@ -60,8 +60,8 @@ OutputFormat FormatOfFileName(std::string_view fileName);
 void WritePictureFile(OutputFormat format, const TBitmap* picture, const DisplayList* list,
                       const std::string& fileName, const RasterOptions& options = {});
 
-// Throws EOutOfResources unless the memory holds the band a raster picture
-// of `width` x `height` is drawn in.
+// Throws EOutOfResources unless the memory holds the bands a raster picture
+// of `width` x `height` is drawn in (see WriteInBands).
 void CheckBandMemory(std::int32_t width, std::int32_t height);
 
 }  // namespace sp
