@@ -10,22 +10,12 @@
 
 #include "base/Errors.h"
 #include "base/SafeFile.h"
-#include "raster/Mirror.h"
+#include "raster/BmpWriter.h"
 #include "raster/Graphics.h"
 
 namespace sp {
 
 namespace {
-
-// Little-endian writes into the header, never through struct packing.
-void Put16(std::string& s, std::size_t at, std::uint32_t v) {
-    s[at] = static_cast<char>(v & 0xFF);
-    s[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, std::size_t at, std::uint32_t v) {
-    Put16(s, at, v & 0xFFFF);
-    Put16(s, at + 2, v >> 16);
-}
 
 std::size_t ReadKb(const char* file, const char* key) {
     std::ifstream in(file);
@@ -65,15 +55,6 @@ void FreeStorage(std::uint8_t* bits, std::size_t size) {
         ::munmap(bits, size);
 }
 
-// Reverses the pixels of `count` file rows of `stride` bytes, `width`
-// pixels each, from `from` into `to`; the padding stays zero.
-void MirrorRows(const std::uint8_t* from, std::uint8_t* to, std::size_t count, std::size_t stride, std::size_t width) {
-    for (std::size_t r = 0; r < count; ++r) {
-        MirrorRow(from + r * stride, to + r * stride, width);
-        std::memset(to + r * stride + 3 * width, 0, stride - 3 * width);
-    }
-}
-
 }  // namespace
 
 std::size_t AvailableMemory() {
@@ -103,49 +84,63 @@ void TBitmap::SetHeight(std::int32_t h) { Resize(width_, h); }
 
 void TBitmap::SetWidth(std::int32_t w) { Resize(w, height_); }
 
+// Storage for `rows` rows of `w` pixels, or nullptr; the caller paints it.
+// Checked size arithmetic, before anything is multiplied in 32 bits.
+std::uint8_t* TBitmap::NewStorage(std::int32_t w, std::int32_t rows, std::size_t& stride, std::size_t& size) {
+    stride = ((24 * static_cast<std::uint64_t>(w) + 31) / 32) * 4;
+    const std::uint64_t total = static_cast<std::uint64_t>(stride) * static_cast<std::uint64_t>(rows);
+    if (total > std::numeric_limits<std::size_t>::max() / 2) throw EOutOfResources();
+    size = static_cast<std::size_t>(total);
+    // The system hands out address space freely and kills the process
+    // when the pages are first touched; ask before filling it white.
+    if (size > memoryProbe()) throw EOutOfResources();
+    std::uint8_t* bits = AllocateStorage(size);
+    if (bits == nullptr) throw EOutOfResources();
+    return bits;
+}
+
+namespace {
+
+// Paints `rows` rows of `stride` bytes in colour c, the padding zero.
+void Paint(std::uint8_t* bits, std::size_t rows, std::size_t stride, std::int32_t w, TColor c) {
+    const std::size_t rowBytes = 3 * static_cast<std::size_t>(w);
+    if (c == clWhite) {
+        std::memset(bits, 0xFF, rows * stride);
+        if (stride != rowBytes)
+            for (std::size_t r = 0; r < rows; ++r) std::memset(bits + r * stride + rowBytes, 0, stride - rowBytes);
+        return;
+    }
+    for (std::size_t r = 0; r < rows; ++r) {
+        std::uint8_t* row = bits + r * stride;
+        for (std::size_t x = 0; x < rowBytes; x += 3) {
+            row[x] = static_cast<std::uint8_t>(c >> 16);
+            row[x + 1] = static_cast<std::uint8_t>(c >> 8);
+            row[x + 2] = static_cast<std::uint8_t>(c);
+        }
+        std::memset(row + rowBytes, 0, stride - rowBytes);
+    }
+}
+
+}  // namespace
+
 void TBitmap::Resize(std::int32_t w, std::int32_t h) {
-    if (w == width_ && h == height_) return;
+    if (w == width_ && h == height_ && IsWhole()) return;
     std::uint8_t* bits = nullptr;
     std::size_t stride = 0, size = 0;
     if (w > 0 && h > 0) {
-        // Checked size arithmetic, before anything is multiplied in 32 bits:
-        // 3 * W rounded up to 4, times H, plus the 54 header bytes, must fit
-        // the 32-bit size fields of the file.
-        stride = ((24 * static_cast<std::uint64_t>(w) + 31) / 32) * 4;
-        const std::uint64_t total = static_cast<std::uint64_t>(stride) * static_cast<std::uint64_t>(h);
-        if (total > 0xFFFFFFFFULL - 54) throw EOutOfResources();
-        size = static_cast<std::size_t>(total);
-        // The system hands out address space freely and kills the process
-        // when the pages are first touched; ask before filling it white.
-        if (size > memoryProbe()) throw EOutOfResources();
-        bits = AllocateStorage(size);
-        if (bits == nullptr) throw EOutOfResources();
-        const std::size_t rowBytes = 3 * static_cast<std::size_t>(w);
-        if (canvas_) {
-            // A canvas already exists: the new storage takes the brush colour
-            // and the old pixels at the top-left corner.
-            const TColor c = canvas_->Brush.Color;
-            for (std::size_t r = 0; r < static_cast<std::size_t>(h); ++r) {
-                std::uint8_t* row = bits + r * stride;
-                for (std::size_t x = 0; x < rowBytes; x += 3) {
-                    row[x] = static_cast<std::uint8_t>(c >> 16);
-                    row[x + 1] = static_cast<std::uint8_t>(c >> 8);
-                    row[x + 2] = static_cast<std::uint8_t>(c);
-                }
-                std::memset(row + rowBytes, 0, stride - rowBytes);
-            }
-            if (bits_ != nullptr) {
-                const std::int32_t cw = std::min(w, width_), ch = std::min(h, height_);
-                for (std::int32_t y = 0; y < ch; ++y)
-                    std::memcpy(bits + static_cast<std::size_t>(h - 1 - y) * stride,
-                                bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_,
-                                3 * static_cast<std::size_t>(cw));
-            }
-        } else {
-            std::memset(bits, 0xFF, size);
-            if (stride != rowBytes)
-                for (std::size_t r = 0; r < static_cast<std::size_t>(h); ++r)
-                    std::memset(bits + r * stride + rowBytes, 0, stride - rowBytes);
+        // A whole picture must fit the 32-bit size fields of the BMP file:
+        // 3 * W rounded up to 4, times H, plus the 54 header bytes.
+        if (((24 * static_cast<std::uint64_t>(w) + 31) / 32) * 4 * static_cast<std::uint64_t>(h) > 0xFFFFFFFFULL - 54)
+            throw EOutOfResources();
+        bits = NewStorage(w, h, stride, size);
+        // A new picture is white; when a canvas already exists, it takes the
+        // brush colour and the old pixels at the top-left corner.
+        Paint(bits, static_cast<std::size_t>(h), stride, w, canvas_ ? canvas_->Brush.Color : clWhite);
+        if (canvas_ && bits_ != nullptr) {
+            const std::int32_t cw = std::min(w, width_);
+            for (std::int32_t y = 0; y < h; ++y)
+                if (const std::uint8_t* old = RowBits(y))
+                    std::memcpy(bits + static_cast<std::size_t>(h - 1 - y) * stride, old, 3 * static_cast<std::size_t>(cw));
         }
     }
     FreeStorage(bits_, size_);
@@ -154,6 +149,31 @@ void TBitmap::Resize(std::int32_t w, std::int32_t h) {
     size_ = size;
     width_ = w;
     height_ = h;
+    bandTop_ = 0;
+    rows_ = bits != nullptr ? h : 0;
+}
+
+void TBitmap::SetBandedSize(std::int32_t width, std::int32_t height, std::int32_t rows) {
+    std::uint8_t* bits = nullptr;
+    std::size_t stride = 0, size = 0;
+    if (width > 0 && height > 0 && rows > 0) bits = NewStorage(width, std::min(rows, height), stride, size);
+    FreeStorage(bits_, size_);
+    bits_ = bits;
+    stride_ = stride;
+    size_ = size;
+    width_ = width;
+    height_ = height;
+    bandTop_ = 0;
+    rows_ = bits != nullptr ? std::min(rows, height) : 0;
+    if (bits != nullptr) Paint(bits_, static_cast<std::size_t>(rows_), stride_, width_, clWhite);
+}
+
+void TBitmap::MoveBand(std::int32_t top, std::int32_t rows) {
+    if (bits_ == nullptr) return;
+    rows = std::clamp<std::int32_t>(rows, 0, static_cast<std::int32_t>(size_ / stride_));
+    bandTop_ = top;
+    rows_ = rows;
+    Paint(bits_, static_cast<std::size_t>(rows_), stride_, width_, clWhite);
 }
 
 TCanvas& TBitmap::Canvas() {
@@ -161,56 +181,33 @@ TCanvas& TBitmap::Canvas() {
     return *canvas_;
 }
 
+// Rows are stored bottom first within the band, as the file holds them.
 std::uint8_t* TBitmap::RowBits(std::int32_t y) {
-    if (bits_ == nullptr || y < 0 || y >= height_) return nullptr;
-    return bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_;
+    return const_cast<std::uint8_t*>(static_cast<const TBitmap*>(this)->RowBits(y));
 }
 
 const std::uint8_t* TBitmap::RowBits(std::int32_t y) const {
-    if (bits_ == nullptr || y < 0 || y >= height_) return nullptr;
-    return bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_;
+    if (bits_ == nullptr || y < bandTop_ || y >= BandBottom()) return nullptr;
+    return bits_ + static_cast<std::size_t>(BandBottom() - 1 - y) * stride_;
 }
 
 TColor TBitmap::Pixel(std::int32_t x, std::int32_t y) const {
-    if (bits_ == nullptr || x < 0 || y < 0 || x >= width_ || y >= height_) return clWhite;
-    const std::uint8_t* p = bits_ + static_cast<std::size_t>(height_ - 1 - y) * stride_ + 3 * static_cast<std::size_t>(x);
+    const std::uint8_t* row = RowBits(y);
+    if (row == nullptr || x < 0 || x >= width_) return clWhite;
+    const std::uint8_t* p = row + 3 * static_cast<std::size_t>(x);
     return static_cast<TColor>(p[0]) << 16 | static_cast<TColor>(p[1]) << 8 | p[2];
 }
 
-std::string TBitmap::FileHeader() const {
-    std::string h(54, '\0');
-    h[0] = 'B';
-    h[1] = 'M';
-    const auto s = static_cast<std::uint32_t>(size_);
-    Put32(h, 2, 54 + s);
-    Put32(h, 10, 54);
-    Put32(h, 14, 40);
-    Put32(h, 18, static_cast<std::uint32_t>(width_));
-    Put32(h, 22, static_cast<std::uint32_t>(height_));
-    Put16(h, 26, 1);
-    Put16(h, 28, 24);
-    Put32(h, 34, s);
-    return h;
-}
+std::string TBitmap::FileHeader() const { return BmpWriter::FileHeader(width_, height_); }
 
 void TBitmap::SaveToFile(const std::string& fileName, bool mirrored) const {
-    SafeFileWriter out(fileName);
-    if (bits_ != nullptr) {
-        out.Write(FileHeader());
-        if (!mirrored) {
-            out.Write(std::string_view(reinterpret_cast<const char*>(bits_), size_));
-        } else {
-            // Mirrored rows go out in batches of about 1 MB (they stay in the cache): the picture is
-            // neither changed nor copied whole.
-            const std::size_t batch = std::max<std::size_t>(1, (std::size_t{1} << 20) / stride_);
-            std::vector<std::uint8_t> rows(std::min<std::size_t>(batch, static_cast<std::size_t>(height_)) * stride_);
-            for (std::size_t r = 0; r < static_cast<std::size_t>(height_); r += batch) {
-                const std::size_t count = std::min(batch, static_cast<std::size_t>(height_) - r);
-                MirrorRows(bits_ + r * stride_, rows.data(), count, stride_, static_cast<std::size_t>(width_));
-                out.Write(std::string_view(reinterpret_cast<const char*>(rows.data()), count * stride_));
-            }
-        }
+    if (bits_ == nullptr) {
+        SafeFileWriter out(fileName);
+        out.Commit();
+        return;
     }
+    BmpWriter out(fileName, width_, height_, mirrored);
+    out.WriteBand(*this);
     out.Commit();
 }
 

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <stdexcept>
 #include <vector>
 
+#include "raster/EllipseRows.h"
 #include "raster/Graphics.h"
 
 namespace sp {
@@ -22,121 +24,6 @@ i128 CeilDiv(i128 a, i128 b) { return -FloorDiv(-a, b); }
 std::int64_t R(double v) { return static_cast<std::int64_t>(std::floor(v + 0.5)); }
 
 }  // namespace
-
-// Insets of rows first..last of the filled ellipse region of a W x H box.
-class EllipseRows {
-public:
-    EllipseRows() = default;
-    EllipseRows(std::int64_t W, std::int64_t H, std::int64_t first, std::int64_t last);
-    // Inset of box row i, one of the rows asked for.
-    std::int64_t Inset(std::int64_t i) const;
-    std::int64_t Width() const { return w_; }
-    std::int64_t Height() const { return h_; }
-
-private:
-    void Walk(std::int64_t hi);
-    void Keep(std::int64_t row, std::int64_t x);
-
-    std::int64_t w_ = 0, h_ = 0, lo_ = 0;
-    std::vector<std::int64_t> lower_;  // rows lo_.. of the lower half
-};
-
-// The midpoint walk that gives the insets of the filled ellipse region of a
-// W x H box: row i covers columns inset .. W - inset - 1 (empty when the
-// inset passes half the width). The walk starts on the middle row and goes
-// down; rows above the middle mirror the rows below. Only the rows asked for
-// are kept, and runs of steps in one direction are skipped by the closed
-// form of the walk's error terms, so a pen or a box far larger than the
-// picture costs memory and time by the picture, not by its own size.
-EllipseRows::EllipseRows(std::int64_t W, std::int64_t H, std::int64_t first, std::int64_t last) : w_(W), h_(H) {
-    first = std::max<std::int64_t>(first, 0);
-    last = std::min<std::int64_t>(last, H - 1);
-    if (W < 2 || H < 2 || first > last) return;  // the plain rectangle, or nothing asked
-    // Rows asked for, folded into the lower half: one range from near the middle.
-    const std::int64_t mid = H / 2, b = H - 1;
-    lo_ = H;
-    std::int64_t hi = -1;
-    if (last >= mid) {
-        lo_ = std::max(first, mid);
-        hi = last;
-    }
-    if (first < mid) {
-        lo_ = std::min(lo_, b - std::min(last, mid - 1));
-        hi = std::max(hi, b - first);
-    }
-    lower_.assign(static_cast<std::size_t>(hi - lo_ + 1), W);  // rows the walk never reaches are empty
-    Walk(hi);
-}
-
-void EllipseRows::Keep(std::int64_t row, std::int64_t x) {
-    if (row >= lo_ && row < lo_ + static_cast<std::int64_t>(lower_.size())) lower_[static_cast<std::size_t>(row - lo_)] = x;
-}
-
-void EllipseRows::Walk(std::int64_t hi) {
-    const i128 a = w_ - 1, b = h_ - 1;
-    const i128 dx0 = 4 * b * b * (1 - a), dy0 = 4 * a * a * (1 + b % 2), err0 = dx0 + dy0 + a * a * (b % 2);
-    // State after i steps across and j steps down.
-    const auto dxAt = [&](i128 i) { return dx0 + 8 * b * b * i; };
-    const auto dyAt = [&](i128 j) { return dy0 + 8 * a * a * j; };
-    // The terms may pass the 128-bit range for boxes of billions where the
-    // sum does not; unsigned arithmetic wraps, so a sum that fits is exact.
-    const auto errAt = [&](i128 i, i128 j) {
-        using u128 = unsigned __int128;
-        const u128 ui = static_cast<u128>(i), uj = static_cast<u128>(j), ua = static_cast<u128>(a), ub = static_cast<u128>(b);
-        return static_cast<i128>(static_cast<u128>(err0) + ui * static_cast<u128>(dx0) + 4 * ub * ub * ui * (ui + 1) +
-                                 uj * static_cast<u128>(dy0) + 4 * ua * ua * uj * (uj + 1));
-    };
-    // The last k in [from, to] for which holds(k), given holds(from) and
-    // that it holds on a prefix: galloping, so probes stay near the walk.
-    const auto lastHolding = [](std::int64_t from, std::int64_t to, const auto& holds) {
-        std::int64_t lo = from, step = 1;
-        while (lo < to) {
-            const std::int64_t k = std::min(to, lo + step);
-            if (!holds(k)) {
-                to = k - 1;
-                break;
-            }
-            lo = k;
-            step *= 2;
-        }
-        while (lo < to) {
-            const std::int64_t k = lo + (to - lo + 1) / 2;
-            if (holds(k)) lo = k; else to = k - 1;
-        }
-        return lo;
-    };
-    // Up to column m the error falls with every step across and dx < 0 < dy.
-    const std::int64_t mid = h_ / 2, m = (w_ - 4) / 2;
-    std::int64_t x = 0, j = 0;
-    Keep(mid, 0);
-    while (x <= w_ / 2 && mid + j <= hi) {
-        const i128 err = errAt(x, j), dx = dxAt(x), dy = dyAt(j);
-        if (x < m && 2 * err > dy) {
-            // Steps across only, while 2 err > dy: skip to the last of them.
-            x = lastHolding(x, m, [&](std::int64_t k) { return 2 * errAt(k, j) > dy; }) + 1;
-            continue;
-        }
-        if (dx < 0 && 2 * err < dx) {
-            // Steps down only, while 2 err < dx: every row passed gets inset x.
-            const std::int64_t lo = lastHolding(j, hi - mid, [&](std::int64_t k) { return 2 * errAt(x, k) < dx; });
-            for (std::int64_t r = std::max(mid + j + 1, lo_); r <= mid + lo + 1 && r <= hi; ++r) Keep(r, x);
-            j = lo + 1;
-            continue;
-        }
-        const i128 e2 = 2 * err;
-        if (e2 >= dx) ++x;
-        if (e2 <= dy) {
-            ++j;
-            if (mid + j < h_) Keep(mid + j, x);
-        }
-    }
-}
-
-std::int64_t EllipseRows::Inset(std::int64_t i) const {
-    if (lower_.empty()) return 0;
-    const std::int64_t r = i < h_ / 2 ? h_ - 1 - i : i;
-    return lower_[static_cast<std::size_t>(r - lo_)];
-}
 
 namespace {
 
@@ -158,20 +45,32 @@ void Span(TBitmap& bmp, std::int64_t y, std::int64_t x0, std::int64_t x1, TColor
 void Plot(TBitmap& bmp, std::int64_t x, std::int64_t y, TColor c) { Span(bmp, y, x, x + 1, c); }
 
 // Paints the ellipse region of the box at (L, T) whose rows `rows` holds,
-// as far as they lie in the picture.
+// as far as they lie in the picture's rows held (the whole, or the band).
 void FillRegion(TBitmap& bmp, std::int64_t L, std::int64_t T, const EllipseRows& rows, TColor c) {
     const std::int64_t W = rows.Width();
-    const std::int64_t first = std::max<std::int64_t>(0, -T), last = std::min<std::int64_t>(rows.Height(), bmp.Height() - T);
+    const std::int64_t first = std::max<std::int64_t>(0, bmp.BandTop() - T), last = std::min<std::int64_t>(rows.Height(), bmp.BandBottom() - T);
     for (std::int64_t i = first; i < last; ++i) {
         const std::int64_t in = rows.Inset(i);
         if (2 * in < W) Span(bmp, T + i, L + in, L + W - in, c);
     }
 }
 
-// The rows of a box at top row T and H rows high that lie in the picture,
-// widened by `margin` rows each way.
+// The rows of a box at top row T and H rows high that lie in the picture's
+// rows held, widened by `margin` rows each way.
 std::pair<std::int64_t, std::int64_t> RowsInPicture(const TBitmap& bmp, std::int64_t T, std::int64_t H, std::int64_t margin) {
-    return {std::max<std::int64_t>(0, -T - margin), std::min<std::int64_t>(H, bmp.Height() - T + margin) - 1};
+    return {std::max<std::int64_t>(0, bmp.BandTop() - T - margin), std::min<std::int64_t>(H, bmp.BandBottom() - T + margin) - 1};
+}
+
+// The first k in [lo, hi] for which holds(k), given that it holds on a
+// suffix of the range; hi + 1 when it never does.
+template <class Pred>
+std::int64_t FirstHolding(std::int64_t lo, std::int64_t hi, const Pred& holds) {
+    ++hi;
+    while (lo < hi) {
+        const std::int64_t k = lo + (hi - lo) / 2;
+        if (holds(k)) hi = k; else lo = k + 1;
+    }
+    return lo;
 }
 
 }  // namespace
@@ -207,22 +106,37 @@ void TCanvas::ThinLine(TPoint p, TPoint q) {
     const std::int64_t majStart = xMajor ? p.x : p.y, minStart = xMajor ? p.y : p.x;
     const std::int64_t dir = (xMajor ? dx : dy) < 0 ? -1 : 1;
     const std::int64_t dmin = xMajor ? dy : dx;
-    const std::int64_t majLimit = xMajor ? bitmap_.Width() : bitmap_.Height();
-    const std::int64_t minLimit = xMajor ? bitmap_.Height() : bitmap_.Width();
+    // Columns 0 .. Width - 1, the rows held.
+    const std::int64_t majLo = xMajor ? 0 : bitmap_.BandTop(), majHi = xMajor ? bitmap_.Width() : bitmap_.BandBottom();
+    const std::int64_t minLo = xMajor ? bitmap_.BandTop() : 0, minHi = xMajor ? bitmap_.BandBottom() : bitmap_.Width();
     std::int64_t kmin, kmax;
     if (dir > 0) {
-        kmin = std::max<std::int64_t>(0, -majStart);
-        kmax = std::min<std::int64_t>(n - 1, majLimit - 1 - majStart);
+        kmin = std::max<std::int64_t>(0, majLo - majStart);
+        kmax = std::min<std::int64_t>(n - 1, majHi - 1 - majStart);
     } else {
-        kmin = std::max<std::int64_t>(0, majStart - (majLimit - 1));
-        kmax = std::min<std::int64_t>(n - 1, majStart);
+        kmin = std::max<std::int64_t>(0, majStart - (majHi - 1));
+        kmax = std::min<std::int64_t>(n - 1, majStart - majLo);
+    }
+    // minor offset = ceil((2 k dmin - n) / 2n): nearest, halves down
+    const auto minorAt = [&](std::int64_t k) {
+        return minStart + static_cast<std::int64_t>(CeilDiv(2 * static_cast<i128>(k) * dmin - n, 2 * static_cast<i128>(n)));
+    };
+    // The minor coordinate moves one way only: the steps whose minor
+    // coordinate falls in the picture (or the band) are one run, found by
+    // bisection, so a long line costs only the steps it paints.
+    if (kmin <= kmax) {
+        if (dmin >= 0) {
+            kmin = FirstHolding(kmin, kmax, [&](std::int64_t k) { return minorAt(k) >= minLo; });
+            kmax = FirstHolding(kmin, kmax, [&](std::int64_t k) { return minorAt(k) >= minHi; }) - 1;
+        } else {
+            kmin = FirstHolding(kmin, kmax, [&](std::int64_t k) { return minorAt(k) < minHi; });
+            kmax = FirstHolding(kmin, kmax, [&](std::int64_t k) { return minorAt(k) < minLo; }) - 1;
+        }
     }
     const TColor c = Pen.Color;
     for (std::int64_t k = kmin; k <= kmax; ++k) {
-        // minor offset = ceil((2 k dmin - n) / 2n): nearest, halves down
-        const std::int64_t off = static_cast<std::int64_t>(CeilDiv(2 * static_cast<i128>(k) * dmin - n, 2 * static_cast<i128>(n)));
-        const std::int64_t minor = minStart + off, major = majStart + dir * k;
-        if (minor < 0 || minor >= minLimit) continue;
+        const std::int64_t minor = minorAt(k), major = majStart + dir * k;
+        if (minor < minLo || minor >= minHi) continue;
         if (xMajor)
             Plot(bitmap_, major, minor, c);
         else
@@ -257,14 +171,14 @@ void TCanvas::WideLine(TPoint p, TPoint q, std::int32_t w) {
     const std::int64_t half = w / 2;
     if (p.y == q.y) {
         const std::int64_t top = static_cast<std::int64_t>(p.y) - half;
-        for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(top + w, bitmap_.Height()); ++y)
+        for (std::int64_t y = std::max<std::int64_t>(top, bitmap_.BandTop()); y < std::min<std::int64_t>(top + w, bitmap_.BandBottom()); ++y)
             Span(bitmap_, y, std::min(p.x, q.x), std::max(p.x, q.x), Pen.Color);
         return;
     }
     if (p.x == q.x) {
         const std::int64_t left = static_cast<std::int64_t>(p.x) - half;
-        for (std::int64_t y = std::max<std::int64_t>(std::min(p.y, q.y), 0);
-             y < std::min<std::int64_t>(std::max(p.y, q.y), bitmap_.Height()); ++y)
+        for (std::int64_t y = std::max<std::int64_t>(std::min(p.y, q.y), bitmap_.BandTop());
+             y < std::min<std::int64_t>(std::max(p.y, q.y), bitmap_.BandBottom()); ++y)
             Span(bitmap_, y, left, left + w, Pen.Color);
         return;
     }
@@ -298,7 +212,7 @@ void TCanvas::FillPolygon(const Point64* pts, int count) {
         bottom = std::max<std::int64_t>(bottom, pts[i].y);
     }
     std::vector<std::int64_t> xs;
-    for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(bottom, bitmap_.Height()); ++y) {
+    for (std::int64_t y = std::max<std::int64_t>(top, bitmap_.BandTop()); y < std::min<std::int64_t>(bottom, bitmap_.BandBottom()); ++y) {
         xs.clear();
         for (int i = 0; i < count; ++i) {
             Point64 a = pts[i], b = pts[(i + 1) % count];
@@ -336,7 +250,7 @@ void TCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::in
         b = L + W - in;
         return a < b;
     };
-    const std::int64_t picFirst = std::max<std::int64_t>(0, -T), picLast = std::min<std::int64_t>(H, bitmap_.Height() - T);
+    const std::int64_t picFirst = std::max<std::int64_t>(0, bitmap_.BandTop() - T), picLast = std::min<std::int64_t>(H, bitmap_.BandBottom() - T);
     for (std::int64_t i = picFirst; i < picLast; ++i) {
         std::int64_t a = 0, b = 0, ua = 0, ub = 0, da = 0, db = 0;
         if (!spanOf(i, a, b)) continue;
@@ -360,6 +274,8 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& src, const TRect& source) {
     TBitmap& to = bitmap_;
     TBitmap& from = src.bitmap_;
     if (!to.HasStorage() || !from.HasStorage()) return;
+    // Copies work on whole pictures; a band is only drawn on and written.
+    if (!to.IsWhole() || !from.IsWhole()) throw std::logic_error("CopyRect on a band");
     const std::int64_t dw = static_cast<std::int64_t>(dest.Right) - dest.Left, dh = static_cast<std::int64_t>(dest.Bottom) - dest.Top;
     const std::int64_t sw = static_cast<std::int64_t>(source.Right) - source.Left, sh = static_cast<std::int64_t>(source.Bottom) - source.Top;
     if (dw == 0 || dh == 0 || sw <= 0 || sh <= 0) return;

@@ -119,6 +119,12 @@ private:
 // The picture: a 24-bit raster whose pixel storage is one block laid out
 // exactly as the pixel array of the BMP file (bottom row first, pixels as
 // blue, green, red, rows padded with zero bytes to a multiple of 4).
+//
+// A picture may hold only a band of its rows (rows BandTop() ..
+// BandBottom() - 1, the storage laid out the same way): the canvas then
+// clips to the band exactly as it clips to the picture's edges, and every
+// pixel it paints in the band is the pixel it paints there in the whole
+// picture. So a picture of any size is drawn and written a band at a time.
 class TBitmap {
 public:
     TBitmap();
@@ -136,28 +142,36 @@ public:
     void SetHeight(std::int32_t h);
     void SetWidth(std::int32_t w);
 
+    // Makes a picture of `width` x `height` that holds at most `rows` rows
+    // at a time, the band at the top, white. Only the band's bytes are asked
+    // of the memory (EOutOfResources as for SetHeight); the file formats
+    // check their own limits. Moving the band paints it white again.
+    void SetBandedSize(std::int32_t width, std::int32_t height, std::int32_t rows);
+    // Rows `top` .. `top` + `rows` - 1, no more rows than the storage holds.
+    void MoveBand(std::int32_t top, std::int32_t rows);
+    std::int32_t BandTop() const { return bandTop_; }
+    std::int32_t BandBottom() const { return bandTop_ + rows_; }
+    bool IsWhole() const { return bandTop_ == 0 && rows_ == height_; }
+
     // The drawing context, made on first use.
     TCanvas& Canvas();
 
     bool HasStorage() const { return bits_ != nullptr; }
     std::size_t Stride() const { return stride_; }
-    std::size_t ImageSize() const { return size_; }
+    // Bytes of the rows held (the whole picture, or the band).
+    std::size_t ImageSize() const { return stride_ * static_cast<std::size_t>(rows_); }
     const std::uint8_t* Bits() const { return bits_; }
 
-    // Colour of pixel (x, y); clWhite outside the picture or without storage.
+    // Colour of pixel (x, y); clWhite outside the picture (or the band) or
+    // without storage.
     TColor Pixel(std::int32_t x, std::int32_t y) const;
-    // Bytes of picture row y (top row 0); nullptr outside.
+    // Bytes of picture row y (top row 0); nullptr outside the rows held.
     std::uint8_t* RowBits(std::int32_t y);
     const std::uint8_t* RowBits(std::int32_t y) const;
 
-    // Writes the BMP file: the 14- and 40-byte headers and the storage in one
-    // piece; a picture without storage gives a 0-byte file. With `mirrored`
-    // the file holds the picture mirrored left to right (pixel x of a row
-    // written as pixel Width - 1 - x), byte for byte what mirroring it first
-    // would give, but the picture stays as it is and is not copied: rows are
-    // mirrored a batch at a time on their way to the file. The old file of
-    // that name is replaced only when every byte is written. Throws
-    // EFCreateError or EWriteError.
+    // Writes the BMP file (see BmpWriter) of a whole picture; a picture
+    // without storage gives a 0-byte file. With `mirrored` the file holds
+    // the picture mirrored left to right, which itself stays as it is.
     void SaveToFile(const std::string& fileName, bool mirrored = false) const;
 
     // The 54 header bytes of the BMP file of this picture.
@@ -165,9 +179,11 @@ public:
 
 private:
     void Resize(std::int32_t w, std::int32_t h);
+    std::uint8_t* NewStorage(std::int32_t w, std::int32_t rows, std::size_t& stride, std::size_t& size);
 
     std::int32_t width_ = 0, height_ = 0;
-    std::size_t stride_ = 0, size_ = 0;
+    std::int32_t bandTop_ = 0, rows_ = 0;
+    std::size_t stride_ = 0, size_ = 0;  // size_: the storage's bytes
     std::uint8_t* bits_ = nullptr;
     std::unique_ptr<TCanvas> canvas_;
 };

@@ -210,9 +210,13 @@ void FillOutline(TBitmap& bitmap, const TextOutline& outline, TColor color, bool
     // (thousands of times any plate) would wrap around, so it is not drawn.
     constexpr double Reach = 4.0e6;
     if (x0 < -Reach || y0 < -Reach || x1 > Reach || y1 > Reach) return;
-    const double left = std::max(0.0, std::floor(x0)), top = std::max(0.0, std::floor(y0));
+    // Only the rows the picture holds (the whole, or a band of it). The
+    // outline's points are whole 256ths of a pixel (cairo's own grid, read
+    // back from its path), so moving the mask by whole pixels moves every
+    // point exactly and a band paints the pixels the whole picture does.
+    const double left = std::max(0.0, std::floor(x0)), top = std::max<double>(bitmap.BandTop(), std::floor(y0));
     const double right = std::min<double>(bitmap.Width(), std::ceil(x1) + 1);
-    const double bottom = std::min<double>(bitmap.Height(), std::ceil(y1) + 1);
+    const double bottom = std::min<double>(bitmap.BandBottom(), std::ceil(y1) + 1);
     if (left >= right || top >= bottom || !bitmap.HasStorage()) return;
     const int ox = static_cast<int>(left), oy = static_cast<int>(top);
     const int w = static_cast<int>(right) - ox, h = static_cast<int>(bottom) - oy;

@@ -81,7 +81,8 @@ TextOutline MirrorOutline(const TextOutline& outline, std::int32_t width);
 
 // Fills `outline` in `color` (black unless given) into `bitmap`: a pixel is
 // painted when its centre lies inside (no smoothing, no grey), by the
-// non-zero winding rule or, with `evenOdd`, the even-odd rule. Only the part inside the picture is
+// non-zero winding rule or, with `evenOdd`, the even-odd rule. Only the part
+// inside the picture (or the band of it the picture holds) is
 // rasterised, so memory and time follow the text's size on the picture. An
 // outline reaching beyond 4,000,000 pixels from the origin is not drawn.
 void FillOutline(TBitmap& bitmap, const TextOutline& outline, TColor color = clBlack, bool evenOdd = false);

@@ -148,10 +148,18 @@ TEST(Render, FullDiskAndTooLargePictureLoseNothing) {
     EXPECT_EQ(r.err, "Out of system resources.\n");
     EXPECT_EQ(dir.Entries(), 1u);
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's shadow memory cannot live under ulimit -v
-    // Larger than the memory the process may have: refused, not killed.
-    r = Render("--set Width=999 --set Height=999 --output '" + dir.Path("big.bmp") + "'", "ulimit -v 1000000;");
+    // A band of rows larger than the memory the process may have (one row
+    // of 354 million pixels): refused before anything is drawn, not killed.
+    r = Render("--set Dpi=9000000 --set Width=999 --set Height=999 --output '" + dir.Path("big.png") + "'",
+               "ulimit -v 1000000;");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "Out of system resources.\n");
     EXPECT_EQ(dir.Entries(), 1u);
+    // The largest plate is larger than that memory too, but drawn in bands
+    // it is written (as PNG: a few hundred KB instead of 1.67 GB).
+    r = Render("--set Width=999 --set Height=999 --output '" + dir.Path("largest.png") + "'", "ulimit -v 1000000;");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(dir.Read("largest.png").substr(1, 3), "PNG");
+    EXPECT_EQ(dir.Entries(), 2u);
 #endif
 }

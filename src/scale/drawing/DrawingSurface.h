@@ -4,8 +4,10 @@
 // reads back as set), so the sequence behaves the same on either.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "raster/Graphics.h"
 #include "scale/drawing/DisplayList.h"
@@ -64,29 +66,40 @@ private:
     bool mirrorPending_ = false;
 };
 
+// Thrown by a recorder with a ceiling when the drawing passes it.
+struct ListTooLong {};
+
 // Keeps every call; needs no pixel storage, whatever the picture's size.
 class RecordingSurface final : public DrawingSurface {
 public:
-    // `dpi` and `pixelsPerMm` give the list its printed size.
-    RecordingSurface(std::int32_t dpi, double pixelsPerMm) : pixelsPerMm_(pixelsPerMm) { list_.Dpi = dpi; }
+    // `dpi` and `pixelsPerMm` give the list its printed size; past `maxItems`
+    // items the recording ends with ListTooLong.
+    RecordingSurface(std::int32_t dpi, double pixelsPerMm, std::size_t maxItems = SIZE_MAX)
+        : pixelsPerMm_(pixelsPerMm), maxItems_(maxItems) {
+        list_.Dpi = dpi;
+    }
     void Create(std::int32_t width, std::int32_t height) override;
     void SetPenColor(TColor color) override { pen_.Color = color; }
     void SetBrushColor(TColor color) override { brush_ = color; }
     void SetPenWidth(std::int32_t width) override { pen_.SetWidth(width); }
     std::int32_t PenWidth() const override { return pen_.Width(); }
-    void MoveTo(TPoint to) override { list_.Items.emplace_back(DisplayMove{to, pen_.Width()}); }
-    void LineTo(TPoint to) override { list_.Items.emplace_back(DisplayLine{to, pen_.Width(), pen_.Color}); }
-    void Ellipse(const TRect& box) override { list_.Items.emplace_back(DisplayEllipse{box, pen_.Width(), brush_}); }
-    void FillText(const TextOutline& outline) override { list_.Items.emplace_back(DisplayText{outline}); }
-    void Fill(const TextOutline& path, TColor color, bool evenOdd) override {
-        list_.Items.emplace_back(DisplayFill{path, color, evenOdd});
-    }
+    void MoveTo(TPoint to) override { Add(DisplayMove{to, pen_.Width()}); }
+    void LineTo(TPoint to) override { Add(DisplayLine{to, pen_.Width(), pen_.Color}); }
+    void Ellipse(const TRect& box) override { Add(DisplayEllipse{box, pen_.Width(), brush_}); }
+    void FillText(const TextOutline& outline) override { Add(DisplayText{outline}); }
+    void Fill(const TextOutline& path, TColor color, bool evenOdd) override { Add(DisplayFill{path, color, evenOdd}); }
     void MirrorLeftRight() override { list_.Mirrored = !list_.Mirrored; }
 
     DisplayList TakeList() { return std::move(list_); }
 
 private:
+    void Add(DisplayItem item) {
+        if (list_.Items.size() >= maxItems_) throw ListTooLong{};
+        list_.Items.push_back(std::move(item));
+    }
+
     double pixelsPerMm_;
+    std::size_t maxItems_;
     TPen pen_;
     TColor brush_ = clWhite;
     DisplayList list_;

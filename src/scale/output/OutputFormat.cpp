@@ -5,7 +5,9 @@
 
 #include "base/Errors.h"
 #include "base/SafeFile.h"
-#include "raster/PngFile.h"
+#include "raster/BmpWriter.h"
+#include "raster/PngWriter.h"
+#include "scale/drawing/ListRaster.h"
 #include "scale/output/PdfWriter.h"
 #include "scale/output/SvgWriter.h"
 
@@ -15,12 +17,12 @@ namespace {
 
 // The BMP keeps its resolution fields 0, as it always had; the PNG records
 // the resolution, so that it prints at true size.
-void WriteBmp(const TBitmap& picture, const std::string& fileName, const RasterOptions& o) {
-    picture.SaveToFile(fileName, o.mirrored);
+std::unique_ptr<PictureWriter> OpenBmp(const std::string& fileName, std::int32_t w, std::int32_t h, const RasterOptions& o) {
+    return std::make_unique<BmpWriter>(fileName, w, h, o.mirrored);
 }
 
-void WritePng(const TBitmap& picture, const std::string& fileName, const RasterOptions& o) {
-    SavePngFile(picture, fileName, o.dpi, o.mirrored);
+std::unique_ptr<PictureWriter> OpenPng(const std::string& fileName, std::int32_t w, std::int32_t h, const RasterOptions& o) {
+    return std::make_unique<PngWriter>(fileName, w, h, o.dpi, o.mirrored, o.blackAndWhite);
 }
 
 void WriteSvg(const DisplayList& list, const std::string& fileName) {
@@ -35,8 +37,8 @@ void WritePdf(const DisplayList& list, const std::string& fileName) {
 }
 
 const OutputFormatInfo kFormats[] = {
-    {OutputFormat::Bmp, "bmp", ".bmp", "Bitmaps (*.bmp)", PictureSource::Raster, WriteBmp, nullptr},
-    {OutputFormat::Png, "png", ".png", "PNG (*.png)", PictureSource::Raster, WritePng, nullptr},
+    {OutputFormat::Bmp, "bmp", ".bmp", "Bitmaps (*.bmp)", PictureSource::Raster, OpenBmp, nullptr},
+    {OutputFormat::Png, "png", ".png", "PNG (*.png)", PictureSource::Raster, OpenPng, nullptr},
     {OutputFormat::Svg, "svg", ".svg", "SVG (*.svg)", PictureSource::Calls, nullptr, WriteSvg},
     {OutputFormat::Pdf, "pdf", ".pdf", "PDF (*.pdf)", PictureSource::Calls, nullptr, WritePdf},
 };
@@ -73,7 +75,7 @@ const OutputFormatInfo& FormatInfo(OutputFormat format) {
 
 bool CanWrite(OutputFormat format) {
     const OutputFormatInfo& info = FormatInfo(format);
-    return info.source == PictureSource::Raster ? info.writeRaster != nullptr : info.writeCalls != nullptr;
+    return info.source == PictureSource::Raster ? info.openRaster != nullptr : info.writeCalls != nullptr;
 }
 
 std::optional<OutputFormat> ParseOutputFormat(std::string_view name) {
@@ -94,18 +96,58 @@ OutputFormat FormatOfFileName(std::string_view fileName) {
     return OutputFormat::Bmp;
 }
 
+namespace {
+
+// A picture without pixels gives a 0-byte file, as it always did.
+void WriteEmpty(const std::string& fileName) {
+    SafeFileWriter out(fileName);
+    out.Commit();
+}
+
+void WriteWhole(const OutputFormatInfo& info, const TBitmap& picture, const std::string& fileName, RasterOptions o) {
+    if (!picture.HasStorage()) return WriteEmpty(fileName);
+    o.blackAndWhite = OnlyBlackAndWhite(picture);
+    const std::unique_ptr<PictureWriter> out = info.openRaster(fileName, picture.Width(), picture.Height(), o);
+    out->WriteBand(picture);
+    out->Commit();
+}
+
+// The list drawn a band at a time, each band written before the next is
+// drawn. Whether the picture is black and white is known before the first
+// row: from the colours drawn in when they are only black and white, else
+// (a colour may lie wholly outside the picture or be painted over) from the
+// pixels of one drawing pass over all bands that writes nothing.
+void WriteBanded(const OutputFormatInfo& info, const DisplayList& list, const std::string& fileName, RasterOptions o) {
+    if (list.Width <= 0 || list.Height <= 0) return WriteEmpty(fileName);
+    const DrawBand draw = [&](TBitmap& band) { PaintList(list, band); };
+    TBitmap none;
+    o.blackAndWhite = PaintList(list, none) || OnlyBlackAndWhite(list.Width, list.Height, draw);
+    o.mirrored = list.Mirrored;
+    const std::unique_ptr<PictureWriter> out = info.openRaster(fileName, list.Width, list.Height, o);
+    WriteInBands(*out, list.Width, list.Height, draw);
+}
+
+}  // namespace
+
 void WritePictureFile(OutputFormat format, const TBitmap* picture, const DisplayList* list,
                       const std::string& fileName, const RasterOptions& options) {
     const OutputFormatInfo& info = FormatInfo(format);
     if (!CanWrite(format)) throw std::invalid_argument(std::string("no writer for ") + info.name);
     try {
-        if (info.source == PictureSource::Raster)
-            info.writeRaster(*picture, fileName, options);
-        else
+        if (info.source == PictureSource::Calls)
             info.writeCalls(*list, fileName);
+        else if (list != nullptr)
+            WriteBanded(info, *list, fileName, options);
+        else
+            WriteWhole(info, *picture, fileName, options);
     } catch (const std::bad_alloc&) {
         throw EOutOfResources();
     }
+}
+
+void CheckBandMemory(std::int32_t width, std::int32_t height) {
+    TBitmap bands[2];  // as WriteInBands holds them
+    for (TBitmap& band : bands) band.SetBandedSize(width, height, BandRows(width, height));
 }
 
 }  // namespace sp

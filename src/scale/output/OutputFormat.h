@@ -1,12 +1,14 @@
 // The picture file formats and the one table that says how each is written.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "raster/Graphics.h"
+#include "raster/PictureWriter.h"
 #include "scale/drawing/DisplayList.h"
 
 namespace sp {
@@ -18,10 +20,12 @@ enum class OutputFormat { Bmp, Png, Svg, Pdf };
 enum class PictureSource { Raster, Calls };
 
 // How the raster picture is to be written: mirrored left to right on the way
-// out (the picture itself stays as drawn), and at which resolution.
+// out (the picture itself stays as drawn), at which resolution, and whether
+// it holds only black and white pixels (the PNG's 1-bit grey).
 struct RasterOptions {
     bool mirrored = false;
     std::int32_t dpi = 600;
+    bool blackAndWhite = false;
 };
 
 struct OutputFormatInfo {
@@ -30,9 +34,10 @@ struct OutputFormatInfo {
     const char* extension;  // ".bmp"
     const char* dialogType; // "Bitmaps (*.bmp)", the save dialog's type
     PictureSource source;
-    // Writes the file whole or not at all; nullptr while this build has no
-    // writer for the format.
-    void (*writeRaster)(const TBitmap& picture, const std::string& fileName, const RasterOptions& options);
+    // Opens the file for the rows of a `width` x `height` picture, written
+    // whole or not at all; nullptr while this build has no writer for the format.
+    std::unique_ptr<PictureWriter> (*openRaster)(const std::string& fileName, std::int32_t width, std::int32_t height,
+                                                 const RasterOptions& options);
     void (*writeCalls)(const DisplayList& list, const std::string& fileName);
 };
 
@@ -60,9 +65,16 @@ std::optional<OutputFormat> ParseOutputFormat(std::string_view name);
 // extension, and none, gives the BMP, as the window always wrote.
 OutputFormat FormatOfFileName(std::string_view fileName);
 
-// Writes through the table. A std::bad_alloc on the way becomes
-// EOutOfResources; the file errors are those of WriteFileAtomically.
+// Writes through the table. A raster format is drawn from `list` band by
+// band when a list is given (mirrored as the list says; `options` gives the
+// resolution), else written from the whole `picture`. A std::bad_alloc on
+// the way becomes EOutOfResources; the file errors are those of
+// WriteFileAtomically.
 void WritePictureFile(OutputFormat format, const TBitmap* picture, const DisplayList* list,
                       const std::string& fileName, const RasterOptions& options = {});
+
+// Throws EOutOfResources unless the memory holds the bands a raster picture
+// of `width` x `height` is drawn in (see WriteInBands).
+void CheckBandMemory(std::int32_t width, std::int32_t height);
 
 }  // namespace sp

@@ -1,6 +1,7 @@
 #include "scale/output/PictureCommand.h"
 
 #include <new>
+#include <optional>
 
 #include "base/Errors.h"
 #include "scale/output/PicturePipeline.h"
@@ -15,26 +16,43 @@ PictureResult RunPictureCommand(PictureSession& s, FormFields& fields, const Ask
         return result;
     }
     const PictureJob& job = std::get<PictureJob>(prepared);
-    RasterSurface surface(/*deferMirror=*/true);
-    job.Draw(surface, s.Params);
-    std::unique_ptr<TBitmap> picture = surface.TakePicture();
+    const ScaleParameters before = s.Params;
+    std::optional<DisplayList> list;
+    std::unique_ptr<TBitmap> picture;
+    bool mirrorPending = false;
+    try {
+        // The memory first, as the whole picture asked for it before anything was drawn.
+        CheckBandMemory(s.Params.Width, s.Params.Height);
+        RecordingSurface recorder(s.Params.Dpi, s.Params.PixelsPerMm, BandedMaxItems);
+        job.Draw(recorder, s.Params);
+        list = recorder.TakeList();
+    } catch (const ListTooLong&) {
+        // Too many calls to keep: the whole picture, drawn once, as before.
+        s.Params = before;
+        RasterSurface surface(/*deferMirror=*/true);
+        job.Draw(surface, s.Params);
+        picture = surface.TakePicture();
+        mirrorPending = surface.MirrorPending();
+    } catch (const std::bad_alloc&) {
+        throw EOutOfResources();
+    }
     const std::optional<SaveTarget> target = askFileName();
     if (target) {
-        if (FormatInfo(target->format).source == PictureSource::Raster) {
-            WritePictureFile(target->format, picture.get(), nullptr, target->fileName,
-                             {surface.MirrorPending(), s.Params.Dpi});
+        if (list || FormatInfo(target->format).source == PictureSource::Raster) {
+            WritePictureFile(target->format, picture.get(), list ? &*list : nullptr, target->fileName,
+                             {mirrorPending, s.Params.Dpi});
         } else {
             // The same job on the recorder: the raster drawing has passed,
             // so it raises nothing new, and the session keeps the
             // parameters the raster drawing left.
             picture.reset();
-            DisplayList list;
+            DisplayList all;
             try {
-                list = job.Record();
+                all = job.Record();
             } catch (const std::bad_alloc&) {
                 throw EOutOfResources();
             }
-            WritePictureFile(target->format, nullptr, &list, target->fileName);
+            WritePictureFile(target->format, nullptr, &all, target->fileName);
         }
         result.outcome = PictureResult::Saved;
         result.fileName = target->fileName;

@@ -41,10 +41,15 @@ struct SaveTarget {
 // mirror option is on, so the picture itself is never handed out.
 using AskFileName = std::function<std::optional<SaveTarget>()>;
 
+// Drawing calls kept at most for a raster picture drawn in bands (about
+// 16 MB of them); a drawing of more calls (an arc over half a million
+// degrees) is drawn whole once, as a picture that fits the memory.
+constexpr std::size_t BandedMaxItems = 500'000;
+
 // Reads the fields (repairing the angle texts in `fields`), draws, asks for
-// the file name, saves in the chosen format (a vector format from the drawing
-// calls, drawn again from the same start), and clears DefinitionActive after a confirmed or a
-// cancelled dialog. A failing input test gives Message and changes nothing
+// the file name, saves in the chosen format (every format from the drawing
+// calls: BMP and PNG drawn from them band by band), and clears
+// DefinitionActive after a confirmed or a cancelled dialog. A failing input test gives Message and changes nothing
 // else. Errors (conversion, range, overflow, division, memory, file) are
 // thrown before DefinitionActive is touched, so the definition stays chosen.
 PictureResult RunPictureCommand(PictureSession& session, FormFields& fields, const AskFileName& askFileName);

@@ -2,10 +2,14 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <new>
 
 #include "base/Errors.h"
+#include "raster/PictureWriter.h"
 #include "scale/drawing/DrawingSurface.h"
+#include "raster/Mirror.h"
+#include "scale/drawing/ListRaster.h"
 #include "scale/output/PicturePipeline.h"
 #include "ui/preview/PlatePainter.h"
 
@@ -69,7 +73,7 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
         r.list = std::make_shared<const DisplayList>(surface.TakeList());
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;
-        if (withRaster && std::int64_t{l.Width} * l.Height <= PreviewMaxRasterPixels) r.raster = RasterPreview(input);
+        if (withRaster && std::int64_t{l.Width} * l.Height <= PreviewMaxRasterPixels) r.raster = RasterPreview(l);
         if (l.Items.size() > PreviewDirectPaintItems) r.sheet = PlateImage(l, view);
     } catch (const TooManyCalls&) {
         r.kind = PreviewResult::TooLarge;
@@ -83,21 +87,40 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
     return r;
 }
 
-QImage RasterPreview(const PreviewInput& input) {
-    ScaleParameters p = input.params;
-    FormFields f = input.fields;
-    const PreparedPicture prepared = PreparePicture(p, f, input.definition, input.definitionActive);
-    const auto* job = std::get_if<PictureJob>(&prepared);
-    if (!job) return {};
-    RasterSurface surface;
-    job->Draw(surface, p);
-    const std::unique_ptr<TBitmap> picture = surface.TakePicture();
-    if (!picture || !picture->HasStorage()) return {};
-    QImage image(picture->Width(), picture->Height(), QImage::Format_BGR888);
+namespace {
+
+// The rows of each band copied into the image, mirrored as the file would be.
+class ImageRows final : public PictureWriter {
+public:
+    ImageRows(QImage& image, bool mirrored) : image_(image), mirrored_(mirrored) {}
+    bool BottomUp() const override { return false; }
+    void WriteBand(const TBitmap& band) override {
+        const auto w = static_cast<std::size_t>(band.Width());
+        for (std::int32_t y = band.BandTop(); y < band.BandBottom(); ++y) {
+            const std::uint8_t* from = band.RowBits(y);
+            uchar* to = image_.scanLine(y);
+            if (!mirrored_) {
+                std::copy_n(from, 3 * w, to);
+                continue;
+            }
+            MirrorRow(from, to, w);
+        }
+    }
+    void Commit() override {}
+
+private:
+    QImage& image_;
+    bool mirrored_;
+};
+
+}  // namespace
+
+QImage RasterPreview(const DisplayList& list) {
+    if (list.Width <= 0 || list.Height <= 0) return {};
+    QImage image(list.Width, list.Height, QImage::Format_BGR888);
     if (image.isNull()) return {};
-    const auto rowBytes = static_cast<std::size_t>(picture->Width()) * 3;
-    for (std::int32_t y = 0; y < picture->Height(); ++y)
-        std::copy_n(picture->RowBits(y), rowBytes, image.scanLine(y));
+    ImageRows rows(image, list.Mirrored);
+    WriteInBands(rows, list.Width, list.Height, [&](TBitmap& band) { PaintList(list, band); });
     return image;
 }
 

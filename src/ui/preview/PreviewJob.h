@@ -48,8 +48,10 @@ QString TooLargeText();
 PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize view,
                              std::size_t maxItems = PreviewMaxItems);
 
-// The picture's exact pixels (mirrored as saved) as an image.
-QImage RasterPreview(const PreviewInput& input);
+// The picture's exact pixels (mirrored as saved) as an image, drawn from
+// the list a band of rows at a time as the saved file is, so only the image
+// itself is held whole.
+QImage RasterPreview(const DisplayList& list);
 
 // "80 × 40 mm · 1890 × 945 px · 600 dpi", then " · name" for a chosen definition.
 QString FactsLine(const DisplayList& list, const std::string& definitionName);
