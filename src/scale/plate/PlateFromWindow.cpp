@@ -16,12 +16,6 @@ namespace sp {
 
 namespace {
 
-double ValueOf(const DecimalValue& v) {
-    long double x = static_cast<long double>(v.Units);
-    for (std::int32_t i = 0; i < v.Decimals; ++i) x /= 10;
-    return static_cast<double>(x);
-}
-
 std::string Trimmed(std::string s) {
     while (!s.empty() && s.back() == ' ') s.pop_back();
     while (!s.empty() && s.front() == ' ') s.erase(0, 1);
@@ -31,11 +25,11 @@ std::string Trimmed(std::string s) {
 void TakeText(PlateScale& s, const FormFields& f) {
     const auto left = ParseDecimalValue(f.edtValueLeft), right = ParseDecimalValue(f.edtValueRight);
     if (left && right) {
-        s.from = ValueOf(*left);
-        s.to = ValueOf(*right);
+        s.from = static_cast<double>(ValueOf(*left));
+        s.to = static_cast<double>(ValueOf(*right));
     }
     s.unit = Trimmed(f.edtUnit);
-    if (const auto h = ParseDecimalValue(f.edtTextHeight); h && h->Units > 0) s.numberHeight = ValueOf(*h);
+    if (const auto h = ParseDecimalValue(f.edtTextHeight); h && h->Units > 0) s.numberHeight = static_cast<double>(ValueOf(*h));
     if (!f.edtFont.empty()) s.font = f.edtFont;
     s.numbers = f.cboxInside ? "in" : "out";
     s.radial = f.cboxRadial;
