@@ -11,6 +11,7 @@ set(SP_LAYERS
   "scale/settings:scale/input base"
   "scale/generator:scale/input base"
   "scale/drawing:scale/input scale/definition text raster base"
+  "scale/marks:text base"
   "scale/output:scale/drawing scale/input scale/definition text raster base"
   "ui/common:scale text raster base"
   "ui/preview:ui/common scale text raster base"
