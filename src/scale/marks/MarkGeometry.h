@@ -53,6 +53,13 @@ inline double MarkStrokeWidth(double size) { return size / 12; }
 // gives the digits and texts their glyphs.
 MarkGeometry DrawMark(const MarkSpec& mark, const TextFont& font);
 
+// The whole mark as closed outlines to fill, each with the non-zero rule and
+// on its own (millimetres, y up, as the geometry): first every stroke turned
+// into its outline (a band along each segment and a disc at each round join
+// and round cap, all turning the same way), then the fills. What a surface
+// that only fills paths draws.
+std::vector<TextOutline> MarkOutlines(const MarkGeometry& mark);
+
 // Centres of marks laid left to right in one row: `widths` are the marks'
 // box widths, `gap` the free space between neighbouring boxes (mm). The row
 // is centred on x = 0.

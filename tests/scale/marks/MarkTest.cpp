@@ -248,6 +248,21 @@ TEST(Marks, EveryMarkDiffersFromEveryOther) {
         }
 }
 
+// Filled as outlines, a mark covers what cairo's pen covers: the same
+// pixels but for a few on the edges, for every cap and round join.
+TEST(Marks, OutlinesCoverWhatThePenDraws) {
+    for (const Named& m : AllMarks(8)) {
+        const MarkGeometry g = DrawMark(m.spec, Font());
+        MarkGeometry filled;
+        filled.fills = MarkOutlines(g);
+        const double paper = g.width + 2;
+        const std::vector<bool> pen = InkAlone(g, paper), fill = InkAlone(filled, paper);
+        std::size_t ink = 0, differ = 0;
+        for (std::size_t p = 0; p < pen.size(); ++p) ink += pen[p], differ += pen[p] != fill[p];
+        EXPECT_LT(differ, 0.002 * ink) << m.name << ": " << differ << " of " << ink;
+    }
+}
+
 TEST(Marks, RowLaysBoxesLeftToRightWithTheGapCentredOnZero) {
     const std::vector<double> xs = RowCentres({8, 20, 4}, 2);
     ASSERT_EQ(xs.size(), 3u);
