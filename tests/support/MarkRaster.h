@@ -77,12 +77,14 @@ public:
         return ((px >> 8) & 0xff) < 128;
     }
 
-    // Ink() of every pixel, row by row.
-    std::vector<bool> InkMap() const {
-        std::vector<bool> ink;
+    // Ink() of every pixel, row by row, 64 pixels to a word.
+    std::vector<std::uint64_t> InkBits() const {
+        std::vector<std::uint64_t> bits((static_cast<std::size_t>(Width()) * Height() + 63) / 64);
+        std::size_t i = 0;
         for (int y = 0; y < Height(); ++y)
-            for (int x = 0; x < Width(); ++x) ink.push_back(Ink(x, y));
-        return ink;
+            for (int x = 0; x < Width(); ++x, ++i)
+                if (Ink(x, y)) bits[i / 64] |= std::uint64_t{1} << (i % 64);
+        return bits;
     }
 
     void SavePng(const std::string& path) const { cairo_surface_write_to_png(surface_.get(), path.c_str()); }
