@@ -17,6 +17,7 @@
 #include "scale/output/PictureCommand.h"
 #include "scale/settings/IniFile.h"
 #include "scale/settings/Settings.h"
+#include "RenderPlate.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ constexpr int kWritten = 0, kMessage = 1, kError = 2, kUsage = 64;
 // What the command line asks for.
 struct Options {
     std::optional<std::string> settings, definition, output, format;
+    std::optional<std::string> plate, savePlate;  // --plate FILE, --save-plate FILE
     std::vector<std::string> sets;  // KEY=VALUE, in the order given
     bool printParameters = false;
     bool help = false;
@@ -55,6 +57,9 @@ std::string SetOptionText() {
 std::string UsageText() {
     return "Usage: scaleplate-render [--settings FILE] [--definition FILE] [--set KEY=VALUE]...\n"
            "                         [--print-parameters] [--format bmp|png|svg|pdf] --output FILE\n"
+           "       scaleplate-render --plate FILE [--format bmp|png|svg|pdf] [--output FILE]\n"
+           "       scaleplate-render [--settings FILE] [--definition FILE] [--set KEY=VALUE]...\n"
+           "                         --save-plate FILE\n"
            "\n"
            "Draws the scale the window's \"Uložiť obrázok\" would draw and writes it as a\n"
            "24-bit BMP file, as PNG with its resolution, or as SVG or PDF at the plate's\n"
@@ -68,6 +73,9 @@ std::string UsageText() {
            "  --output FILE       the picture file to write; its extension (.bmp, .png,\n"
            "                      .svg, .pdf, any case) picks the format, any other gives a BMP\n"
            "  --format FORMAT     bmp, png, svg or pdf, whatever the extension\n"
+           "  --plate FILE        draw this plate file (.scaleplate); the picture goes to\n"
+           "                      --output, else to the plate's name with .pdf\n"
+           "  --save-plate FILE   write the plate that draws the window's picture\n"
            "  --help              this text\n"
            "  --version           print the program's version\n"
            "\n"
@@ -92,9 +100,14 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
         } else if (a == "--version") {
             o.version = true;
             return std::nullopt;
-        } else if (a == "--settings" || a == "--definition" || a == "--output") {
+        } else if (a == "--settings" || a == "--definition" || a == "--output" || a == "--plate" ||
+                   a == "--save-plate") {
             if (!hasValue) return a + " needs a file name";
-            (a == "--settings" ? o.settings : a == "--definition" ? o.definition : o.output) = argv[++i];
+            (a == "--settings"     ? o.settings
+             : a == "--definition" ? o.definition
+             : a == "--output"     ? o.output
+             : a == "--plate"      ? o.plate
+                                   : o.savePlate) = argv[++i];
         } else if (a == "--format") {
             if (!hasValue) return "--format needs bmp, png, svg or pdf";
             o.format = argv[++i];
@@ -107,7 +120,10 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
             return "unknown argument '" + a + "'";
         }
     }
-    if (!o.output) return "--output FILE is required";
+    if (o.plate && (o.settings || o.definition || !o.sets.empty() || o.savePlate || o.printParameters))
+        return "--plate takes only --output and --format";
+    if (o.savePlate && (o.output || o.format)) return "--save-plate writes a plate, not a picture: no --output";
+    if (!o.output && !o.plate && !o.savePlate) return "--output FILE is required";
     if (o.format && !sp::ParseOutputFormat(*o.format)) return "unknown format '" + *o.format + "'";
     return std::nullopt;
 }
@@ -173,6 +189,9 @@ Ending Run(const Options& o, sp::PictureSession& session) {
         sp::ReadDefinition(*o.definition, session.DefinitionList);
         session.DefinitionActive = true;
     }
+    if (o.savePlate)
+        return {sp::SaveWindowPlate(session.Params, fields, session.DefinitionList, session.DefinitionActive,
+                                    *o.savePlate)};
     const sp::PictureResult r =
         sp::RunPictureCommand(session, fields, [&]() { return std::optional<sp::SaveTarget>(Target(o)); });
     if (r.outcome != sp::PictureResult::Message) return {kWritten};
@@ -210,6 +229,7 @@ int main(int argc, char** argv) {
     sp::PictureSession session;
     Ending end{kError};
     try {
+        if (o.plate) return sp::RenderPlateFile(*o.plate, o.output, o.format);
         end = Run(o, session);
         if (!end.reachedCommand) return end.status;
     } catch (const sp::EError& e) {

@@ -196,7 +196,7 @@ TextOutline MirrorOutline(const TextOutline& outline, std::int32_t width) {
     return out;
 }
 
-void FillOutline(TBitmap& bitmap, const TextOutline& outline) {
+void FillOutline(TBitmap& bitmap, const TextOutline& outline, TColor color, bool evenOdd) {
     double x0 = std::numeric_limits<double>::infinity(), y0 = x0, x1 = -x0, y1 = -x0;
     for (const OutlineOp& op : outline.ops) {
         const int n = op.kind == OutlineOp::Kind::CurveTo ? 3 : op.kind == OutlineOp::Kind::Close ? 0 : 1;
@@ -221,7 +221,7 @@ void FillOutline(TBitmap& bitmap, const TextOutline& outline) {
     if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) throw EOutOfResources();
     const CairoPtr cr(cairo_create(mask.get()));
     cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
-    cairo_set_fill_rule(cr.get(), CAIRO_FILL_RULE_WINDING);
+    cairo_set_fill_rule(cr.get(), evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
     cairo_translate(cr.get(), -left, -top);
     AddToCairo(cr.get(), outline);
     cairo_fill(cr.get());
@@ -240,7 +240,9 @@ void FillOutline(TBitmap& bitmap, const TextOutline& outline) {
             const int bit = std::endian::native == std::endian::little ? x % 32 : 31 - x % 32;
             if ((word >> bit) & 1u) {
                 std::uint8_t* px = dest + 3 * static_cast<std::size_t>(ox + x);
-                px[0] = px[1] = px[2] = 0;
+                px[0] = static_cast<std::uint8_t>(color >> 16);  // blue, green, red
+                px[1] = static_cast<std::uint8_t>(color >> 8);
+                px[2] = static_cast<std::uint8_t>(color);
             }
         }
     }

@@ -78,11 +78,12 @@ private:
 // column x goes to column `width` - 1 - x, so a point x goes to `width` - x.
 TextOutline MirrorOutline(const TextOutline& outline, std::int32_t width);
 
-// Fills `outline` black into `bitmap`: a pixel is painted when its centre
-// lies inside (no smoothing, no grey). Only the part inside the picture is
+// Fills `outline` in `color` (black unless given) into `bitmap`: a pixel is
+// painted when its centre lies inside (no smoothing, no grey), by the
+// non-zero winding rule or, with `evenOdd`, the even-odd rule. Only the part inside the picture is
 // rasterised, so memory and time follow the text's size on the picture. An
 // outline reaching beyond 4,000,000 pixels from the origin is not drawn.
-void FillOutline(TBitmap& bitmap, const TextOutline& outline);
+void FillOutline(TBitmap& bitmap, const TextOutline& outline, TColor color = clBlack, bool evenOdd = false);
 
 // Appends the outline to cairo's current path (the mask above and the PDF
 // writer fill it the same way).

@@ -64,6 +64,12 @@ done
 "$built_render" --set Frame=1 --output "$tmp/built.bmp"
 cmp "$tmp/unpacked.bmp" "$tmp/built.bmp" || fail "the unpacked renderer draws another picture"
 [ "$(stat -c %s "$tmp/unpacked.bmp")" = 5360094 ] || fail "picture size"
+for plate in vu-meter multimeter s-meter battery-tester panel-meter-1ma; do
+  preset="$root/usr/share/scaleplate/plates/$plate.scaleplate"
+  [ -f "$preset" ] || fail "package lacks the preset $plate"
+  "$root/usr/bin/scaleplate-render" --plate "$preset" --output "$tmp/$plate.png" 2> "$tmp/$plate.err" \
+    && [ ! -s "$tmp/$plate.err" ] || fail "the preset $plate does not draw cleanly"
+done
 
 # --- where the unpacked window keeps its settings ----------------------------
 # The program folder is made read-only. The superuser may write it anyway, so

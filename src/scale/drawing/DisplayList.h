@@ -48,7 +48,18 @@ struct DisplayText {
     friend bool operator==(const DisplayText&, const DisplayText&) = default;
 };
 
-using DisplayItem = std::variant<DisplayMove, DisplayLine, DisplayEllipse, DisplayText>;
+// A closed path (zones, holes, marks, coloured text) filled in `color` by
+// the non-zero winding rule or, with `evenOdd`, the even-odd rule; the pen
+// and its position stay as they were. The raster fills a pixel whose centre
+// lies inside, like a text.
+struct DisplayFill {
+    TextOutline path;
+    TColor color = clBlack;
+    bool evenOdd = false;
+    friend bool operator==(const DisplayFill&, const DisplayFill&) = default;
+};
+
+using DisplayItem = std::variant<DisplayMove, DisplayLine, DisplayEllipse, DisplayText, DisplayFill>;
 
 struct DisplayList {
     std::int32_t Width = 0, Height = 0;  // the picture, grid pixels

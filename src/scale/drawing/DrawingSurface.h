@@ -26,6 +26,9 @@ public:
     virtual void Ellipse(const TRect& box) = 0;
     // Fills the outline black; pen, brush and pen position stay.
     virtual void FillText(const TextOutline& outline) = 0;
+    // Fills a closed path in `color`, non-zero or even-odd; pen, brush and
+    // pen position stay. Shapes.h builds the usual paths.
+    virtual void Fill(const TextOutline& path, TColor color, bool evenOdd) = 0;
     // Column x of everything drawn goes to column Width - 1 - x.
     virtual void MirrorLeftRight() = 0;
 };
@@ -47,6 +50,9 @@ public:
     void LineTo(TPoint to) override { bitmap_->Canvas().LineTo(to.x, to.y); }
     void Ellipse(const TRect& b) override { bitmap_->Canvas().Ellipse(b.Left, b.Top, b.Right, b.Bottom); }
     void FillText(const TextOutline& outline) override { FillOutline(*bitmap_, outline); }
+    void Fill(const TextOutline& path, TColor color, bool evenOdd) override {
+        FillOutline(*bitmap_, path, color, evenOdd);
+    }
     void MirrorLeftRight() override;
 
     std::unique_ptr<TBitmap> TakePicture() { return std::move(bitmap_); }
@@ -72,6 +78,9 @@ public:
     void LineTo(TPoint to) override { list_.Items.emplace_back(DisplayLine{to, pen_.Width(), pen_.Color}); }
     void Ellipse(const TRect& box) override { list_.Items.emplace_back(DisplayEllipse{box, pen_.Width(), brush_}); }
     void FillText(const TextOutline& outline) override { list_.Items.emplace_back(DisplayText{outline}); }
+    void Fill(const TextOutline& path, TColor color, bool evenOdd) override {
+        list_.Items.emplace_back(DisplayFill{path, color, evenOdd});
+    }
     void MirrorLeftRight() override { list_.Mirrored = !list_.Mirrored; }
 
     DisplayList TakeList() { return std::move(list_); }

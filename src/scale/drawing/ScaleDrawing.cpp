@@ -5,6 +5,7 @@
 #include "base/Procs.h"
 #include "scale/definition/DefinitionAngle.h"
 #include "scale/definition/DefinitionFile.h"
+#include "scale/drawing/ScaleNumbers.h"
 
 namespace sp {
 
@@ -13,12 +14,8 @@ namespace {
 // pi rounded to the 64-bit mantissa of extended precision.
 constexpr long double Pi = 3.141592653589793238462643383279502884L;
 
-// A chain of one-degree chords from RightAngle to LeftAngle at radius r.
-// The loop counts in 64 bits, so a range of any size ends after exactly
-// LeftAngle - RightAngle + 1 steps.
 void DrawArc(DrawingSurface& c, const ScaleParameters& p, std::int32_t r) {
-    c.MoveTo(ScalePoint(p, p.RightAngle, r));
-    for (std::int64_t a = p.RightAngle; a <= p.LeftAngle; ++a) c.LineTo(ScalePoint(p, static_cast<long double>(a), r));
+    DrawArcChords(c, p, r, p.RightAngle, p.LeftAngle);
 }
 
 void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) {
@@ -26,8 +23,7 @@ void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) 
         p.SegmentCount = CheckedDouble(p.SegmentCount);
         p.MasterEvery = CheckedDouble(p.MasterEvery);
     }
-    const double angleStep =
-        static_cast<double>(static_cast<long double>(CheckedSub(p.LeftAngle, p.RightAngle)) / p.SegmentCount);
+    CheckedSub(p.LeftAngle, p.RightAngle);  // overflows before the count is checked, as it always did
     // At most 255 intervals: the count is checked before the first segment.
     if (p.SegmentCount > 255) throw ERangeError();
     for (std::int32_t i = 0; i <= p.SegmentCount; ++i) {
@@ -41,12 +37,12 @@ void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) 
             c.SetPenWidth(p.SegmentWidth);
             length = p.SegmentLength;
         }
-        const double currentAngle = static_cast<double>(i * static_cast<long double>(angleStep) + p.RightAngle);
+        const double currentAngle = UniformTickAngle(i, p.SegmentCount, p.RightAngle, p.LeftAngle);
         const TPoint inner = ScalePoint(p, currentAngle, p.Radius);
         TPoint outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length));
         if (halfSmall && i % 2 == 1 && i != p.SegmentCount)
             outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, p.SegmentLength / 2));
-        c.MoveTo(inner);
+        c.MoveTo(inner);  // from the arc outwards: a thin line leaves its end unpainted
         c.LineTo(outer);
     }
 }
@@ -58,6 +54,26 @@ TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r) {
     const std::int32_t dx = RangeCheck32(RoundHalfEven(r * std::cos(t)));
     const std::int32_t dy = RangeCheck32(RoundHalfEven(r * std::sin(t)));
     return {CheckedAdd(p.CenterX, dx), CheckedSub(CheckedSub(p.Height, p.CenterY), dy)};
+}
+
+void DrawArcChords(DrawingSurface& c, const ScaleParameters& p, std::int32_t r, long double right, long double left) {
+    DrawArcChords(c, p, [r](long double) { return r; }, right, left);
+}
+
+void DrawArcChords(DrawingSurface& c, const ScaleParameters& p, const std::function<std::int32_t(long double)>& r,
+                   long double right, long double left) {
+    c.MoveTo(ScalePoint(p, right, r(right)));
+    if (right > left) return;
+    c.LineTo(ScalePoint(p, right, r(right)));
+    // Counted in 64 bits, so a range of any size ends.
+    for (std::int64_t a = static_cast<std::int64_t>(std::floor(right)) + 1; a < left; ++a)
+        c.LineTo(ScalePoint(p, static_cast<long double>(a), r(static_cast<long double>(a))));
+    if (left > right) c.LineTo(ScalePoint(p, left, r(left)));
+}
+
+void DrawRadialLine(DrawingSurface& c, const ScaleParameters& p, long double angle, std::int32_t from, std::int32_t to) {
+    c.MoveTo(ScalePoint(p, angle, from));
+    c.LineTo(ScalePoint(p, angle, to));
 }
 
 void FlipBitmap(TBitmap& bitmap, int mode) {
@@ -100,8 +116,7 @@ std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleP
                 break;
         }
         const double currentAngle = static_cast<double>(DefinitionAngle(fields[1]));
-        c.MoveTo(ScalePoint(p, currentAngle, p.Radius));
-        c.LineTo(ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length)));
+        DrawRadialLine(c, p, currentAngle, p.Radius, CheckedAdd(p.Radius, length));
         if (std::string label = DefinitionLabel(line); !label.empty())
             labelled.push_back({currentAngle, length, std::move(label)});
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +23,22 @@ namespace sp {
 // ERangeError when a rounded term does not fit 32 bits, EIntOverflow when the
 // sum with the pivot does not.
 TPoint ScalePoint(const ScaleParameters& p, long double angle, std::int32_t r);
+
+// A chain of chords at radius r: from `right` through every whole degree
+// between to `left`, one degree apart, the pen's width and colour as set.
+// With whole-degree ends it is the window's arc, chord for chord.
+void DrawArcChords(DrawingSurface& surface, const ScaleParameters& p, std::int32_t r, long double right,
+                   long double left);
+// The same with the radius at each angle (an arc flatter than a circle
+// around the pivot).
+void DrawArcChords(DrawingSurface& surface, const ScaleParameters& p,
+                   const std::function<std::int32_t(long double)>& radiusAt, long double right, long double left);
+
+// A line along the radius at `angle` from `from` to `to` pixels off the
+// pivot: a tick. A one-pixel line leaves its last point unpainted, so a
+// tick is drawn from the arc away from it.
+void DrawRadialLine(DrawingSurface& surface, const ScaleParameters& p, long double angle, std::int32_t from,
+                    std::int32_t to);
 
 // Mirrors the picture in place: mode 1 left to right, 2 upside down, 3 both;
 // any other mode leaves it as it is.

@@ -75,14 +75,15 @@ std::string FormatFraction(__int128 num, __int128 den, DecimalMark mark) {
     return out;
 }
 
-std::vector<TickNumber> UniformTickNumbers(const ScaleParameters& p, const DecimalValue& left,
-                                           const DecimalValue& right, DecimalMark mark) {
-    const std::int32_t n = p.SegmentCount;
+double UniformTickAngle(std::int32_t i, std::int32_t count, long double rightAngle, long double leftAngle) {
+    const double angleStep = static_cast<double>((leftAngle - rightAngle) / count);
+    return static_cast<double>(i * static_cast<long double>(angleStep) + rightAngle);
+}
+
+std::vector<TickNumber> UniformTickNumbers(std::int32_t n, std::int32_t masterEvery, long double rightAngle,
+                                           long double leftAngle, const DecimalValue& left, const DecimalValue& right,
+                                           DecimalMark mark) {
     if (n > 255 || n < 1) throw ERangeError();
-    // The same step and angles as the uniform segments, so a number sits on
-    // exactly the line of its tick.
-    const double angleStep =
-        static_cast<double>(static_cast<long double>(CheckedSub(p.LeftAngle, p.RightAngle)) / n);
     // Both ends on a common scale of decimals; the value of tick i is
     // right + (left - right) * i / n, kept as a fraction over n * 10^d.
     const std::int32_t d = left.Decimals > right.Decimals ? left.Decimals : right.Decimals;
@@ -90,12 +91,21 @@ std::vector<TickNumber> UniformTickNumbers(const ScaleParameters& p, const Decim
     const __int128 r = static_cast<__int128>(right.Units) * Pow10(d - right.Decimals);
     std::vector<TickNumber> out;
     for (std::int32_t i = 0; i <= n; ++i) {
-        const bool master = i == 0 || i == n || CheckedMod(i, p.MasterEvery) == 0;
+        const bool master = i == 0 || i == n || CheckedMod(i, masterEvery) == 0;
         if (!master) continue;
-        const double angle = static_cast<double>(i * static_cast<long double>(angleStep) + p.RightAngle);
-        out.push_back({i, angle, FormatFraction(r * n + (l - r) * i, n * Pow10(d), mark)});
+        // The same step and angles as the uniform segments, so a number sits
+        // on exactly the line of its tick.
+        out.push_back({i, UniformTickAngle(i, n, rightAngle, leftAngle),
+                       FormatFraction(r * n + (l - r) * i, n * Pow10(d), mark)});
     }
     return out;
+}
+
+std::vector<TickNumber> UniformTickNumbers(const ScaleParameters& p, const DecimalValue& left,
+                                           const DecimalValue& right, DecimalMark mark) {
+    if (p.SegmentCount > 255 || p.SegmentCount < 1) throw ERangeError();
+    CheckedSub(p.LeftAngle, p.RightAngle);  // the drawing's overflow, at the same point
+    return UniformTickNumbers(p.SegmentCount, p.MasterEvery, p.RightAngle, p.LeftAngle, left, right, mark);
 }
 
 }  // namespace sp

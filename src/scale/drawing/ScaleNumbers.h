@@ -58,4 +58,15 @@ struct TickNumber {
 std::vector<TickNumber> UniformTickNumbers(const ScaleParameters& p, const DecimalValue& left,
                                            const DecimalValue& right, DecimalMark mark = DecimalMark::Comma);
 
+// The angle of tick i of `count` evenly spaced intervals from `rightAngle`
+// (tick 0) to `leftAngle`: the step stored as a 64-bit float, as the
+// uniform segments have always been drawn.
+double UniformTickAngle(std::int32_t i, std::int32_t count, long double rightAngle, long double leftAngle);
+
+// The same numbers for `count` intervals between any two angles, a master
+// every `masterEvery` ticks (plates, whose angles may have decimals).
+std::vector<TickNumber> UniformTickNumbers(std::int32_t count, std::int32_t masterEvery, long double rightAngle,
+                                           long double leftAngle, const DecimalValue& left, const DecimalValue& right,
+                                           DecimalMark mark);
+
 }  // namespace sp

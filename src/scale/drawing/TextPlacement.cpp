@@ -13,6 +13,13 @@ constexpr long double Pi = 3.141592653589793238462643383279502884L;
 
 double TextHeightPixels(long double mm, double pixelsPerMm) { return static_cast<double>(mm * pixelsPerMm); }
 
+double NumberReach(double angle, double textWidth, const TextStyle& style) {
+    const long double t = angle * Pi / 180.0L;
+    const long double h = style.height;
+    if (style.radial) return static_cast<double>(h / 2);
+    return static_cast<double>((std::fabs(std::cos(t)) * textWidth + std::fabs(std::sin(t)) * h) / 2);
+}
+
 TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double textWidth, const TextStyle& style) {
     return PlaceTickNumber(p, angle, textWidth, style, 2 * p.SegmentLength);
 }
@@ -22,10 +29,8 @@ TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double 
     const long double t = angle * Pi / 180.0L;
     const long double c = std::cos(t), s = std::sin(t);
     const long double h = style.height;
-    // How far the box reaches from its centre along the radius: half its
-    // height when turned, else what the width and height give at this angle.
-    const long double reach = style.radial ? h / 2 : (std::fabs(c) * textWidth + std::fabs(s) * h) / 2;
-    const long double gap = h / 4;
+    const long double reach = NumberReach(angle, textWidth, style);
+    const long double gap = style.gap >= 0 ? style.gap : h / 4;
     long double r;
     if (style.inside) {
         // The arc bends around the text: its farthest corner, not only its

@@ -15,7 +15,12 @@ struct TextStyle {
     double height = 0;    // cap height of the numbers, picture pixels
     bool inside = false;  // numbers inside the arc instead of beyond the ticks
     bool radial = false;  // numbers turned along the radius instead of upright
+    double gap = -1;      // pixels between tick end (or arc) and number; < 0: a quarter of the height
 };
+
+// How far a number's box reaches from its centre along the radius at
+// `angle`: half its height when turned, else what its width and height give.
+double NumberReach(double angle, double textWidth, const TextStyle& style);
 
 // A text height in millimetres as picture pixels (3.5 mm at 600 dpi is
 // 82.68 px), unrounded: outlines need no whole pixels.

@@ -17,8 +17,8 @@ double RunOffset(std::int32_t width, bool slanted) { return (width % 2 == 0 && !
 class Walker {
 public:
     Walker(const std::function<void(const PenRun&)>& run, const std::function<void(const FilledEllipse&)>& ellipse,
-           const std::function<void(const TextOutline&)>& text)
-        : run_(run), ellipse_(ellipse), text_(text) {}
+           const std::function<void(const TextOutline&)>& text, const std::function<void(const FilledPath&)>& fill)
+        : run_(run), ellipse_(ellipse), text_(text), fill_(fill) {}
 
     void operator()(const DisplayMove& m) {
         Flush();
@@ -50,6 +50,14 @@ public:
         Flush();
         text_(t.outline);
     }
+    void operator()(const DisplayFill& f) {
+        if (f.path.empty()) return;
+        Flush();
+        if (fill_)
+            fill_({&f.path, f.color, f.evenOdd});
+        else
+            text_(f.path);  // a reader that knows only black text
+    }
     void Flush() {
         if (open_) {
             const double o = RunOffset(static_cast<std::int32_t>(current_.width), slanted_);
@@ -65,6 +73,7 @@ private:
     const std::function<void(const PenRun&)>& run_;
     const std::function<void(const FilledEllipse&)>& ellipse_;
     const std::function<void(const TextOutline&)>& text_;
+    const std::function<void(const FilledPath&)>& fill_;
     TPoint pos_;
     bool open_ = false;
     bool slanted_ = false;
@@ -76,8 +85,9 @@ private:
 
 void WalkVectorPaths(const DisplayList& list, const std::function<void(const PenRun&)>& run,
                      const std::function<void(const FilledEllipse&)>& ellipse,
-                     const std::function<void(const TextOutline&)>& text) {
-    Walker walker(run, ellipse, text);
+                     const std::function<void(const TextOutline&)>& text,
+                     const std::function<void(const FilledPath&)>& fill) {
+    Walker walker(run, ellipse, text, fill);
     for (const DisplayItem& item : list.Items) std::visit(walker, item);
     walker.Flush();
 }

@@ -36,13 +36,21 @@ struct FilledEllipse {
     TColor color = clBlack;
 };
 
+// A filled closed path.
+struct FilledPath {
+    const TextOutline* path = nullptr;
+    TColor color = clBlack;
+    bool evenOdd = false;
+};
+
 // Calls `run` and `ellipse` in the order of the list. A move starts a new
 // run, so does a change of pen width or colour; a zero-length line of a
 // one-pixel pen paints nothing in the raster and is left out here too.
 // A text's outline goes to `text` in its place in that order (a text ends
-// the pen run before it).
+// the pen run before it); a filled path goes to `fill` the same way.
 void WalkVectorPaths(const DisplayList& list, const std::function<void(const PenRun&)>& run,
                      const std::function<void(const FilledEllipse&)>& ellipse,
-                     const std::function<void(const TextOutline&)>& text);
+                     const std::function<void(const TextOutline&)>& text,
+                     const std::function<void(const FilledPath&)>& fill = {});
 
 }  // namespace sp

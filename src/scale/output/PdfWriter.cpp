@@ -38,11 +38,11 @@ void SetColour(cairo_t* cr, TColor c) {
 }
 
 // Glyph outlines filled black with the non-zero rule, as the raster fills them.
-void FillText(cairo_t* cr, const TextOutline& t) {
+void FillText(cairo_t* cr, const TextOutline& t, TColor colour = clBlack, bool evenOdd = false) {
     cairo_new_path(cr);
     AddToCairo(cr, t);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-    SetColour(cr, clBlack);
+    cairo_set_fill_rule(cr, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+    SetColour(cr, colour);
     cairo_fill(cr);
 }
 
@@ -79,7 +79,8 @@ void Draw(cairo_t* cr, const DisplayList& list, double pageWidth, double pageHei
             SetColour(cr, e.color);
             cairo_fill(cr);
         },
-        [&](const TextOutline& t) { FillText(cr, t); });
+        [&](const TextOutline& t) { FillText(cr, t); },
+        [&](const FilledPath& f) { FillText(cr, *f.path, f.color, f.evenOdd); });
 }
 
 }  // namespace

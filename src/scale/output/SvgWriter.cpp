@@ -21,7 +21,7 @@ std::string Colour(TColor c) {
 }
 
 // Glyph outlines as one filled path; the group's stroke is switched off.
-std::string TextPath(const TextOutline& t) {
+std::string TextPath(const TextOutline& t, TColor colour = clBlack, bool evenOdd = false) {
     std::string d;
     for (const OutlineOp& op : t.ops) {
         switch (op.kind) {
@@ -34,7 +34,8 @@ std::string TextPath(const TextOutline& t) {
             case OutlineOp::Kind::Close: d += 'Z'; break;
         }
     }
-    return "<path stroke=\"none\" fill=\"#000000\" fill-rule=\"nonzero\" d=\"" + d + "\"/>\n";
+    return "<path stroke=\"none\" fill=\"" + Colour(colour) + "\" fill-rule=\"" +
+           (evenOdd ? "evenodd" : "nonzero") + "\" d=\"" + d + "\"/>\n";
 }
 
 }  // namespace
@@ -64,7 +65,8 @@ std::string SvgDocument(const DisplayList& list) {
             svg += "<ellipse cx=\"" + Num(e.centre.x) + "\" cy=\"" + Num(e.centre.y) + "\" rx=\"" + Num(e.rx) +
                    "\" ry=\"" + Num(e.ry) + "\" fill=\"" + Colour(e.color) + "\"/>\n";
         },
-        [&](const TextOutline& t) { svg += TextPath(t); });
+        [&](const TextOutline& t) { svg += TextPath(t); },
+        [&](const FilledPath& f) { svg += TextPath(*f.path, f.color, f.evenOdd); });
     svg += "</g>\n</svg>\n";
     return svg;
 }
