@@ -39,6 +39,12 @@ std::string_view MarkSymbolName(MarkSymbol symbol) {
     return {};
 }
 
+std::vector<const char*> MarkSymbolNames() {
+    std::vector<const char*> names;
+    for (const auto& entry : Names) names.push_back(entry.second.data());  // literals: NUL-terminated
+    return names;
+}
+
 MarkSymbol ParseMarkSymbol(const std::string& name) {
     for (const auto& [s, n] : Names)
         if (n == name) return s;
@@ -66,7 +72,7 @@ void CheckMark(const MarkSpec& mark) {
                 throw EError("Skúšobné napätie značky musí byť 0, 2, 3 alebo 5 kV.");
             break;
         case MarkSymbol::Inclined:
-            if (mark.angle < 1 || mark.angle > 89) throw EError("Uhol značky musí byť od 1 do 89 stupňov.");
+            if (mark.angle < 1 || mark.angle > 89) throw EError("Uhol značky musí byť celé číslo od 1 do 89 stupňov.");
             break;
         case MarkSymbol::Text:
             if (mark.text.empty()) throw EError("Text značky je prázdny.");

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sp {
 
@@ -45,6 +46,8 @@ struct MarkSpec {
 
 // The name in the plate file ("moving-coil", "ac-dc", ...) and back.
 std::string_view MarkSymbolName(MarkSymbol symbol);
+// Every name, in the order of the enum (for a table of choices).
+std::vector<const char*> MarkSymbolNames();
 // Throws EError "Neznámy symbol značky 'xyz'." for a name not in the table.
 MarkSymbol ParseMarkSymbol(const std::string& name);
 

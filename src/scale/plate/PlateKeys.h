@@ -46,5 +46,6 @@ const std::vector<PlateKey<PlateMirrorStrip>>& MirrorStripKeys();
 const std::vector<PlateKey<PlateCropMarks>>& CropMarksKeys();
 const std::vector<PlateKey<PlateText>>& TextKeys();
 const std::vector<PlateKey<PlateFrame>>& FrameKeys();
+const std::vector<PlateKey<PlateMark>>& MarkKeys();
 
 }  // namespace sp

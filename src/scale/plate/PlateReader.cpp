@@ -1,5 +1,7 @@
 #include "scale/plate/PlateReader.h"
 
+#include "scale/plate/PlateMarks.h"
+
 #include <toml++/toml.h>
 
 #include <cmath>
@@ -241,6 +243,19 @@ void CheckScale(const toml::node& node, const PlateScale& s, const Context& c) {
     }
 }
 
+// A mark's values as the marks' drawing takes them: a class or test voltage
+// the standard does not have is refused on its key's line.
+PlateMark ReadMark(const toml::node& node, const Context& c) {
+    const PlateMark m = ReadTable(node, MarkKeys(), "mark", c);
+    std::string key;
+    try {
+        MarkSpecOf(m, key);
+    } catch (const EError& e) {
+        c.Fail(At(node, key.c_str()), "mark." + key, e.what());
+    }
+    return m;
+}
+
 Plate ReadDocument(const toml::table& doc, const Context& c) {
     const toml::node* format = doc.get("format");
     if (!format) c.Fail(doc, "format", "treba format = 1 na začiatku súboru");
@@ -260,6 +275,8 @@ Plate ReadDocument(const toml::table& doc, const Context& c) {
             p.holes = ReadArray<PlateHole>(v, "hole", c, [&](const toml::node& n) { return ReadTable(n, HoleKeys(), "hole", c); });
         } else if (name == "text") {
             p.texts = ReadArray<PlateText>(v, "text", c, [&](const toml::node& n) { return ReadTable(n, TextKeys(), "text", c); });
+        } else if (name == "mark") {
+            p.marks = ReadArray<PlateMark>(v, "mark", c, [&](const toml::node& n) { return ReadMark(n, c); });
         } else if (name == "cutout") {
             p.cutout = ReadTable(v, CutoutKeys(), "cutout", c);
         } else if (name == "mirror_strip") {

@@ -96,6 +96,7 @@ std::string PlateFileText(const Plate& p) {
     if (p.cropMarks) out += "\n[crop_marks]\n" + Keys(*p.cropMarks, CropMarksKeys());
     if (p.frame) out += "\n[frame]\n" + Keys(*p.frame, FrameKeys());
     for (const PlateText& t : p.texts) out += "\n[[text]]\n" + Keys(t, TextKeys());
+    for (const PlateMark& m : p.marks) out += "\n[[mark]]\n" + Keys(m, MarkKeys());
     return out;
 }
 

@@ -156,7 +156,7 @@ TEST(Marks, NamesReadBackAndAnUnknownNameIsRefused) {
 TEST(Marks, ValuesOutsideTheStandardAreRefusedWithTheirSentence) {
     const char* cls = "Trieda presnosti musí byť 0.1, 0.2, 0.5, 1, 1.5, 2.5 alebo 5.";
     const char* kv = "Skúšobné napätie značky musí byť 0, 2, 3 alebo 5 kV.";
-    const char* angle = "Uhol značky musí byť od 1 do 89 stupňov.";
+    const char* angle = "Uhol značky musí byť celé číslo od 1 do 89 stupňov.";
     const char* size = "Veľkosť značky musí byť od 1 do 100 mm.";
     struct Row {
         MarkSpec mark;
