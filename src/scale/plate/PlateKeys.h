@@ -5,7 +5,9 @@
 #pragma once
 
 #include <limits>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -47,5 +49,43 @@ const std::vector<PlateKey<PlateCropMarks>>& CropMarksKeys();
 const std::vector<PlateKey<PlateText>>& TextKeys();
 const std::vector<PlateKey<PlateFrame>>& FrameKeys();
 const std::vector<PlateKey<PlateMark>>& MarkKeys();
+
+// What one item needs beyond its single keys (a mark's class or test voltage
+// the standard has): throws EError with the sentence and names the key at
+// fault in `key`. The reader reports it on that key's line.
+template <class Item>
+using PlateItemCheck = void (*)(const Item& item, std::string& key);
+void CheckPlateMark(const PlateMark& mark, std::string& key);
+
+// The plate's own item kinds below the scales, in the order the writer
+// writes them: a list is an array of tables ([[hole]]), a single one a table
+// ([cutout]). The reader and the writer take every kind from here; a new
+// kind is one more entry (and its drawing in PlateItems.cpp).
+template <class Item>
+struct PlateItemList {
+    const char* name;
+    std::vector<Item> Plate::*member;
+    const std::vector<PlateKey<Item>>& (*keys)();
+    PlateItemCheck<Item> check = nullptr;
+};
+
+template <class Item>
+struct PlateItemOne {
+    const char* name;
+    std::optional<Item> Plate::*member;
+    const std::vector<PlateKey<Item>>& (*keys)();
+};
+
+inline const auto& PlateItemKinds() {
+    static const auto kinds = std::make_tuple(
+        PlateItemList<PlateHole>{"hole", &Plate::holes, &HoleKeys},
+        PlateItemOne<PlateCutout>{"cutout", &Plate::cutout, &CutoutKeys},
+        PlateItemOne<PlateMirrorStrip>{"mirror_strip", &Plate::mirrorStrip, &MirrorStripKeys},
+        PlateItemOne<PlateCropMarks>{"crop_marks", &Plate::cropMarks, &CropMarksKeys},
+        PlateItemOne<PlateFrame>{"frame", &Plate::frame, &FrameKeys},
+        PlateItemList<PlateText>{"text", &Plate::texts, &TextKeys},
+        PlateItemList<PlateMark>{"mark", &Plate::marks, &MarkKeys, &CheckPlateMark});
+    return kinds;
+}
 
 }  // namespace sp

@@ -4,6 +4,7 @@
 
 #include "base/Errors.h"
 #include "scale/marks/MarkGeometry.h"
+#include "scale/plate/PlateKeys.h"
 
 namespace sp {
 
@@ -49,6 +50,8 @@ MarkSpec MarkSpecOf(const PlateMark& mark, std::string& key) {
     CheckMark(spec);
     return spec;
 }
+
+void CheckPlateMark(const PlateMark& mark, std::string& key) { MarkSpecOf(mark, key); }
 
 void DrawPlateMark(DrawingSurface& c, const PlateGrid& grid, const PlateMark& mark, PlateFonts& fonts) {
     std::string key;

@@ -16,6 +16,7 @@ namespace sp {
 // value the mark cannot have and sets `key` to the key at fault ("class",
 // "kv", "angle", "text").
 MarkSpec MarkSpecOf(const PlateMark& mark, std::string& key);
+// (CheckPlateMark, the reader's check, is MarkSpecOf; see PlateKeys.h.)
 
 void DrawPlateMark(DrawingSurface& c, const PlateGrid& grid, const PlateMark& mark, PlateFonts& fonts);
 
