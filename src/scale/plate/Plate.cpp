@@ -55,6 +55,8 @@ bool HasColour(const Plate& plate) {
     for (const PlateScale& s : plate.scales) {
         if (coloured(s.color) || !s.zones.empty()) return true;
     }
+    if (std::any_of(plate.marks.begin(), plate.marks.end(), [&](const PlateMark& m) { return coloured(m.color); }))
+        return true;
     return std::any_of(plate.texts.begin(), plate.texts.end(), [&](const PlateText& t) { return coloured(t.color); });
 }
 

@@ -12,7 +12,8 @@
 //
 // Adding an item kind: its struct here and a vector (or an optional) of it
 // in Plate; its key table in PlateKeys.cpp and its entry in PlateItemKinds
-// (PlateKeys.h), from which the reader and the writer take it; its drawing
+// (PlateKeys.h), with a check where the item needs more than its single
+// keys, from which the reader and the writer take it; its drawing
 // in PlateItems.cpp.
 #pragma once
 
@@ -134,6 +135,23 @@ struct PlateText {
     friend bool operator==(const PlateText&, const PlateText&) = default;
 };
 
+// A standard dial mark (the kind of movement and current, the class, the
+// test voltage, the position of use, a warning, a free text) drawn from
+// lines and fills in a square of `size` mm centred on (x, y). The values
+// count only for the symbol that has them; scale/marks draws them.
+struct PlateMark {
+    std::string symbol;
+    double x = 0, y = 0;
+    double size = 8;
+    TColor color = clBlack;
+    std::optional<double> accuracyClass;  // "class": 0.1 ... 5
+    bool circled = false;                 // the class in a circle: of the reading
+    std::optional<double> kv;             // "test-voltage": 0, 2, 3, 5; none for 500 V
+    double angle = 60;                    // "inclined"
+    std::string text;                     // "text"
+    friend bool operator==(const PlateMark&, const PlateMark&) = default;
+};
+
 // A rectangle `inset` mm inside the plate's edges.
 struct PlateFrame {
     double inset = 1, width = 0.2;
@@ -164,6 +182,7 @@ struct Plate {
     std::optional<PlateCropMarks> cropMarks;
     std::optional<PlateFrame> frame;
     std::vector<PlateText> texts;
+    std::vector<PlateMark> marks;
     friend bool operator==(const Plate&, const Plate&) = default;
 };
 

@@ -5,6 +5,7 @@
 #include "base/Procs.h"
 #include "scale/drawing/ScaleDrawing.h"
 #include "scale/drawing/Shapes.h"
+#include "scale/plate/PlateMarks.h"
 
 namespace sp {
 
@@ -118,6 +119,7 @@ void DrawPlateItems(DrawingSurface& c, const PlateGrid& g, const Plate& plate, P
     }
     for (const PlateHole& h : plate.holes) DrawHole(c, g, h);
     for (const PlateText& t : plate.texts) DrawText(c, g, t, fonts);
+    for (const PlateMark& m : plate.marks) DrawPlateMark(c, g, m, fonts);
     if (plate.frame) DrawFrame(c, g, *plate.frame);
     if (plate.plate.edge > 0) DrawEdge(c, g, plate.plate);
     if (plate.cropMarks) DrawCropMarks(c, g, *plate.cropMarks);

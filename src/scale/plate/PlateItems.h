@@ -11,7 +11,7 @@ namespace sp {
 void DrawBackground(DrawingSurface& c, const PlateGrid& grid, const Plate& plate);
 // The filled disc over the pivot, as the window's central circle.
 void DrawPivotDisc(DrawingSurface& c, const PlateGrid& grid, const Plate& plate);
-// Mirror strip, cut-out, holes, texts, frame, edge and crop marks.
+// Mirror strip, cut-out, holes, texts, dial marks, frame, edge and crop marks.
 void DrawPlateItems(DrawingSurface& c, const PlateGrid& grid, const Plate& plate, PlateFonts& fonts);
 
 }  // namespace sp

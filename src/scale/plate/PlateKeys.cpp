@@ -1,5 +1,7 @@
 #include "scale/plate/PlateKeys.h"
 
+#include "scale/marks/MarkSpec.h"
+
 // The rows name only what differs from a key's defaults; GCC counts the
 // members left to their default initialisers as missing.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -164,6 +166,23 @@ const Keys<PlateFrame>& FrameKeys() {
         {.name = "inset", .member = &F::inset, .min = 0, .max = kMaxLength},
         {.name = "width", .member = &F::width, .min = 0, .max = kMaxLength},
         {.name = "color", .member = &F::color},
+    };
+    return keys;
+}
+
+const Keys<PlateMark>& MarkKeys() {
+    using M = PlateMark;
+    static const Keys<M> keys{
+        {.name = "symbol", .member = &M::symbol, .choices = MarkSymbolNames(), .required = true},
+        {.name = "x", .member = &M::x, .min = -kMaxLength, .max = kMaxLength, .required = true},
+        {.name = "y", .member = &M::y, .min = -kMaxLength, .max = kMaxLength, .required = true},
+        {.name = "size", .member = &M::size, .min = 1, .max = 100},
+        {.name = "color", .member = &M::color},
+        {.name = "class", .member = &M::accuracyClass, .min = 0.1, .max = 5},
+        {.name = "circled", .member = &M::circled},
+        {.name = "kv", .member = &M::kv, .min = 0, .max = 5},
+        {.name = "angle", .member = &M::angle, .min = 1, .max = 89},
+        {.name = "text", .member = &M::text},
     };
     return keys;
 }

@@ -48,6 +48,14 @@ const std::vector<PlateKey<PlateMirrorStrip>>& MirrorStripKeys();
 const std::vector<PlateKey<PlateCropMarks>>& CropMarksKeys();
 const std::vector<PlateKey<PlateText>>& TextKeys();
 const std::vector<PlateKey<PlateFrame>>& FrameKeys();
+const std::vector<PlateKey<PlateMark>>& MarkKeys();
+
+// What one item needs beyond its single keys (a mark's class or test voltage
+// the standard has): throws EError with the sentence and names the key at
+// fault in `key`. The reader reports it on that key's line.
+template <class Item>
+using PlateItemCheck = void (*)(const Item& item, std::string& key);
+void CheckPlateMark(const PlateMark& mark, std::string& key);
 
 // The plate's own item kinds below the scales, in the order the writer
 // writes them: a list is an array of tables ([[hole]]), a single one a table
@@ -58,6 +66,7 @@ struct PlateItemList {
     const char* name;
     std::vector<Item> Plate::*member;
     const std::vector<PlateKey<Item>>& (*keys)();
+    PlateItemCheck<Item> check = nullptr;
 };
 
 template <class Item>
@@ -74,7 +83,8 @@ inline const auto& PlateItemKinds() {
         PlateItemOne<PlateMirrorStrip>{"mirror_strip", &Plate::mirrorStrip, &MirrorStripKeys},
         PlateItemOne<PlateCropMarks>{"crop_marks", &Plate::cropMarks, &CropMarksKeys},
         PlateItemOne<PlateFrame>{"frame", &Plate::frame, &FrameKeys},
-        PlateItemList<PlateText>{"text", &Plate::texts, &TextKeys});
+        PlateItemList<PlateText>{"text", &Plate::texts, &TextKeys},
+        PlateItemList<PlateMark>{"mark", &Plate::marks, &MarkKeys, &CheckPlateMark});
     return kinds;
 }
 

@@ -249,7 +249,16 @@ bool ReadItem(const std::string& name, const toml::node& v, Plate& p, const Cont
         taken = true;
         if constexpr (requires { (p.*kind.member).push_back({}); }) {
             using Item = typename std::remove_cvref_t<decltype(p.*kind.member)>::value_type;
-            p.*kind.member = ReadArray<Item>(v, name, c, [&](const toml::node& n) { return ReadTable(n, kind.keys(), name, c); });
+            p.*kind.member = ReadArray<Item>(v, name, c, [&](const toml::node& n) {
+                Item item = ReadTable(n, kind.keys(), name, c);
+                std::string key;
+                try {
+                    if (kind.check) kind.check(item, key);
+                } catch (const EError& e) {
+                    c.Fail(At(n, key.c_str()), name + "." + key, e.what());
+                }
+                return item;
+            });
         } else {
             p.*kind.member = ReadTable(v, kind.keys(), name, c);
         }

@@ -59,6 +59,11 @@ Plate FullPlate() {
     p.cropMarks = sp::PlateCropMarks{3, 1.5, 0.2};
     p.frame = sp::PlateFrame{1.5, 0.25, sp::clPlateBlue};
     p.texts = {{10, 20, "Made \"here\"", 2.5, "DejaVu Serif", 90, "left", sp::clPlateRed}};
+    p.marks = {{"class", 10, 8, 6.5, sp::clPlateRed, 1.5, true, std::nullopt, 60, ""},
+               {"test-voltage", 20, 8, 8, sp::clBlack, std::nullopt, false, 2, 60, ""},
+               {"inclined", 30, 8, 8, sp::clBlack, std::nullopt, false, std::nullopt, 30, ""},
+               {"text", 44, 8, 5, sp::clBlack, std::nullopt, false, std::nullopt, 60, "20 kΩ/V"},
+               {"moving-coil-rectifier", 58, 8, 8, sp::clBlack, std::nullopt, false, std::nullopt, 60, ""}};
     return p;
 }
 
@@ -132,6 +137,22 @@ TEST(PlateFile, EveryFaultIsOneSentenceWithFileLineAndKey) {
          "Súbor \"bad.scaleplate\", riadok 8, kľúč \"scale.definition\": definičný súbor \"none.txt\" sa nenašiel."},
         {head + "[[scale]]\nradius = 30\nlaw = \"linear\"\nfrom = 0\nto = 10\n[[scale.zone]]\nfrom = 8\nto = 12\n",
          "Súbor \"bad.scaleplate\", riadok 7, kľúč \"scale.law\": Hodnota 12 leží mimo stupnice."},
+        {head + "[[mark]]\nsymbol = \"moving-coils\"\nx = 1\ny = 2\n",
+         "Súbor \"bad.scaleplate\", riadok 6, kľúč \"mark.symbol\": treba jedno z: moving-coil, moving-coil-rectifier, "
+         "moving-iron, electrodynamic, thermal, dc, ac, ac-dc, class, test-voltage, vertical, horizontal, inclined, "
+         "warning, text."},
+        {head + "[[mark]]\nsymbol = \"class\"\nx = 1\ny = 2\n",
+         "Súbor \"bad.scaleplate\", riadok 5, kľúč \"mark.class\": treba ho zadať."},
+        {head + "[[mark]]\nsymbol = \"class\"\nx = 1\ny = 2\nclass = 1.4\n",
+         "Súbor \"bad.scaleplate\", riadok 9, kľúč \"mark.class\": Trieda presnosti musí byť 0.1, 0.2, 0.5, 1, 1.5, "
+         "2.5 alebo 5."},
+        {head + "[[mark]]\nsymbol = \"test-voltage\"\nkv = 4\nx = 1\ny = 2\n",
+         "Súbor \"bad.scaleplate\", riadok 7, kľúč \"mark.kv\": Skúšobné napätie značky musí byť 0, 2, 3 alebo 5 kV."},
+        {head + "[[mark]]\nsymbol = \"inclined\"\nangle = 30.5\nx = 1\ny = 2\n",
+         "Súbor \"bad.scaleplate\", riadok 7, kľúč \"mark.angle\": Uhol značky musí byť celé číslo od 1 do 89 "
+         "stupňov."},
+        {head + "[[mark]]\nsymbol = \"text\"\nx = 1\ny = 2\n",
+         "Súbor \"bad.scaleplate\", riadok 5, kľúč \"mark.text\": Text značky je prázdny."},
         {head + "[[hole]]\nx = 1\ny = 2\ndiameter = -3\n",
          "Súbor \"bad.scaleplate\", riadok 8, kľúč \"hole.diameter\": hodnota musí byť väčšia ako 0 a najviac 999."},
     };
