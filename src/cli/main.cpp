@@ -175,6 +175,7 @@ Ending Run(const Options& o, sp::PictureSession& session) {
     }
     const sp::PictureResult r =
         sp::RunPictureCommand(session, fields, [&]() { return std::optional<sp::SaveTarget>(Target(o)); });
+    for (const std::string& w : r.warnings) std::cerr << w << "\n";  // the picture is written all the same
     if (r.outcome != sp::PictureResult::Message) return {kWritten};
     std::cerr << r.message << "\n";
     return {kMessage};

@@ -21,7 +21,14 @@ void DrawArc(DrawingSurface& c, const ScaleParameters& p, std::int32_t r) {
     for (std::int64_t a = p.RightAngle; a <= p.LeftAngle; ++a) c.LineTo(ScalePoint(p, static_cast<long double>(a), r));
 }
 
-void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) {
+OutlinePoint At(TPoint q) { return {static_cast<double>(q.x), static_cast<double>(q.y)}; }
+
+// A tick drawn from `inner` to `outer`, kept for the text check.
+void Keep(std::vector<Box>* strokes, const DrawingSurface& c, TPoint inner, TPoint outer) {
+    if (strokes) strokes->push_back(BoxOfStroke(At(inner), At(outer), c.PenWidth()));
+}
+
+void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall, std::vector<Box>* strokes) {
     if (halfSmall) {
         p.SegmentCount = CheckedDouble(p.SegmentCount);
         p.MasterEvery = CheckedDouble(p.MasterEvery);
@@ -48,6 +55,7 @@ void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) 
             outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, p.SegmentLength / 2));
         c.MoveTo(inner);
         c.LineTo(outer);
+        Keep(strokes, c, inner, outer);
     }
 }
 
@@ -76,7 +84,7 @@ void FlipBitmap(TBitmap& bitmap, int mode) {
 }
 
 std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p,
-                                                 const std::vector<std::string>& definition) {
+                                                 const std::vector<std::string>& definition, std::vector<Box>* strokes) {
     std::vector<LabelledTick> labelled;
     FieldArray fields;
     std::int32_t length = 0;  // before the first M, N or S line: a segment of length 0
@@ -100,8 +108,11 @@ std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleP
                 break;
         }
         const double currentAngle = static_cast<double>(DefinitionAngle(fields[1]));
-        c.MoveTo(ScalePoint(p, currentAngle, p.Radius));
-        c.LineTo(ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length)));
+        const TPoint inner = ScalePoint(p, currentAngle, p.Radius);
+        const TPoint outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length));
+        c.MoveTo(inner);
+        c.LineTo(outer);
+        if (length > 0) Keep(strokes, c, inner, outer);
         if (std::string label = DefinitionLabel(line); !label.empty())
             labelled.push_back({currentAngle, length, std::move(label)});
     }
@@ -109,7 +120,7 @@ std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleP
 }
 
 void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
-               const std::vector<std::string>& definition, bool definitionActive) {
+               const std::vector<std::string>& definition, bool definitionActive, TextCheck* check) {
     c.Create(p.Width, p.Height);
 
     p.MasterEvery = StrToInt(f.medtMasterSegment);
@@ -134,11 +145,14 @@ void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
     // every segment, a definition keeps it until its first M, N or S line.
     c.SetPenWidth(p.SegmentLength);
     std::vector<LabelledTick> labelled;
+    std::vector<Box> strokes;
+    std::vector<PlacedText> placed;
     if (definitionActive)
-        labelled = DrawDefinitionSegments(c, p, definition);
+        labelled = DrawDefinitionSegments(c, p, definition, check ? &strokes : nullptr);
     else
-        DrawUniformSegments(c, p, f.cboxHalfSmall);
-    DrawScaleText(c, p, f, definitionActive, labelled);
+        DrawUniformSegments(c, p, f.cboxHalfSmall, check ? &strokes : nullptr);
+    DrawScaleText(c, p, f, definitionActive, labelled, check ? &placed : nullptr);
+    if (check) CheckTextCollisions(placed, strokes, p.Width, p.Height, *check);
 
     if (f.cboxFrame) {
         c.SetPenWidth(StrToInt(f.medtFrameLine));

@@ -17,33 +17,39 @@ TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double 
     return PlaceTickNumber(p, angle, textWidth, style, 2 * p.SegmentLength);
 }
 
-TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double textWidth, const TextStyle& style,
-                                 std::int32_t tickLength) {
+long double NumberGap(const TextStyle& style) { return style.gap >= 0 ? style.gap : style.height / 4.0L; }
+
+long double NumberDistance(long double radius, long double tickLength, double angle, double textWidth,
+                           const TextStyle& style) {
     const long double t = angle * Pi / 180.0L;
     const long double c = std::cos(t), s = std::sin(t);
     const long double h = style.height;
     // How far the box reaches from its centre along the radius: half its
     // height when turned, else what the width and height give at this angle.
     const long double reach = style.radial ? h / 2 : (std::fabs(c) * textWidth + std::fabs(s) * h) / 2;
-    const long double gap = h / 4;
-    long double r;
-    if (style.inside) {
-        // The arc bends around the text: its farthest corner, not only its
-        // edge on the radial line, stays `gap` inside the radius. A corner
-        // c of the box at distance r along the radius lies at
-        // sqrt(r^2 + 2 r reach + |c|^2) from the pivot.
-        const long double limit = p.Radius - gap;
-        const long double corner2 = (static_cast<long double>(textWidth) * textWidth + h * h) / 4;
-        const long double disc = reach * reach + limit * limit - corner2;
-        r = disc > 0 ? std::max(0.0L, std::sqrt(disc) - reach) : 0.0L;
-    } else {
+    const long double gap = NumberGap(style);
+    if (!style.inside) {
         // The tick lies on the radial line: clearing its end along the
         // radius clears it everywhere.
-        r = static_cast<long double>(p.Radius) + tickLength + gap + reach;
+        return radius + tickLength + gap + reach;
     }
+    // The arc bends around the text: its farthest corner, not only its
+    // edge on the radial line, stays `gap` inside the radius. A corner
+    // c of the box at distance r along the radius lies at
+    // sqrt(r^2 + 2 r reach + |c|^2) from the pivot.
+    const long double limit = radius - gap;
+    const long double corner2 = (static_cast<long double>(textWidth) * textWidth + h * h) / 4;
+    const long double disc = reach * reach + limit * limit - corner2;
+    return disc > 0 ? std::max(0.0L, std::sqrt(disc) - reach) : 0.0L;
+}
+
+TextPlacementBox PlaceTickNumber(const ScaleParameters& p, double angle, double textWidth, const TextStyle& style,
+                                 std::int32_t tickLength) {
+    const long double t = angle * Pi / 180.0L;
+    const long double r = NumberDistance(p.Radius, tickLength, angle, textWidth, style);
     TextPlacementBox box;
-    box.x = static_cast<double>(p.CenterX + r * c);
-    box.y = static_cast<double>(static_cast<long double>(p.Height) - p.CenterY - r * s);
+    box.x = static_cast<double>(p.CenterX + r * std::cos(t));
+    box.y = static_cast<double>(static_cast<long double>(p.Height) - p.CenterY - r * std::sin(t));
     box.capHeight = style.height;
     box.rotation = style.radial ? angle - 90.0 : 0.0;
     return box;

@@ -22,7 +22,9 @@ PictureResult RunPictureCommand(PictureSession& s, FormFields& fields, const Ask
     }
     const ScaleParameters before = s.Params;
     RasterSurface surface(/*deferMirror=*/true);
-    DrawScale(surface, s.Params, fields, s.DefinitionList, s.DefinitionActive);
+    TextCheck check;
+    DrawScale(surface, s.Params, fields, s.DefinitionList, s.DefinitionActive, &check);
+    result.warnings = std::move(check.warnings);
     std::unique_ptr<TBitmap> picture = surface.TakePicture();
     const std::optional<SaveTarget> target = askFileName();
     if (target) {

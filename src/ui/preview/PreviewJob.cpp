@@ -60,7 +60,10 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
             return r;
         }
         CappedRecorder surface(p.Dpi, p.PixelsPerMm, maxItems);
-        DrawScale(surface, p, f, input.definition, input.definitionActive);
+        TextCheck check;
+        DrawScale(surface, p, f, input.definition, input.definitionActive, &check);
+        for (const std::string& w : check.warnings) r.warnings.push_back(Q(w));
+        r.marks = std::move(check.marks);
         r.list = std::make_shared<const DisplayList>(surface.TakeList());
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;
