@@ -8,6 +8,12 @@
 
 namespace sp {
 
+namespace {
+
+constexpr qsizetype kShownWarnings = 3;  // sentences under the picture; the rest in the tooltip
+
+}  // namespace
+
 TScalePreview::TScalePreview(QWidget* parent) : QFrame(parent), canvas_(new TPreviewCanvas(this)) {
     setObjectName("pnlPreview");
     setFocusPolicy(Qt::NoFocus);
@@ -106,7 +112,12 @@ void TScalePreview::showResult(PreviewResult r) {
         facts_->setText(FactsLine(*r.list, last_.definitionActive ? last_.definitionName : std::string()));
         canvas_->SetList(std::move(r.list), std::move(r.raster), std::move(r.sheet));
         canvas_->SetMarks(std::move(r.marks));
-        warnings_->setText(r.warnings.join("\n"));
+        // A few lines at most, so that the picture keeps its room; all of
+        // them in the tooltip.
+        QStringList shown = r.warnings.mid(0, kShownWarnings);
+        if (r.warnings.size() > kShownWarnings) shown.push_back(QString("… (spolu %1 prekrytí)").arg(r.warnings.size()));
+        warnings_->setText(shown.join("\n"));
+        warnings_->setToolTip(r.warnings.join("\n"));
         warnings_->setVisible(!r.warnings.isEmpty());
     } else {
         message_->setText(r.message);
