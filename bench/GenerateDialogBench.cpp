@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "scale/settings/Settings.h"
 #include "ui/definition/GenerateDialog.h"
 
 namespace {
@@ -59,7 +60,9 @@ void Law(sp::TGenerateDialog& dialog, const char* law, const char* from, const c
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     sp::TGenerateDialog dialog(255);
-    dialog.SetArc({"135", "45", "30"});
+    sp::FormFields arc = sp::FirstRunFields();
+    arc.medtRadius = "30";
+    dialog.SetArc(arc);
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog)) return 1;
 

@@ -9,7 +9,7 @@ set(SP_LAYERS
   "scale/input:text base"
   "scale/definition:base"
   "scale/settings:scale/input base"
-  "scale/generator:scale/input base"
+  "scale/generator:scale/drawing scale/input text base"
   "scale/drawing:scale/input scale/definition text raster base"
   "scale/marks:text base"
   "scale/output:scale/drawing scale/input scale/definition text raster base"

@@ -33,18 +33,23 @@ const char* const kUsageText =
     "\n"
     "  --law LAW        linear, power, log, db, ohm-series, ohm-shunt or points\n"
     "  --from A         the value at the low end of the scale\n"
-    "  --to B           the value at the other end (db: the full-scale value)\n"
+    "  --to B           the value at the other end (db: the full-scale value;\n"
+    "                   ohmmeters: inf or ∞ for an infinite end, drawn as ∞)\n"
     "  --exponent P     power: deflection = (v^P - A^P) / (B^P - A^P)\n"
     "  --center RH      ohm-series: deflection = RH / (RH + R); ohm-shunt: R / (R + RH)\n"
     "  --points LIST    points: at least 3 pairs VALUE:ANGLE measured on the movement,\n"
     "                   strictly rising or falling; monotone cubic between them\n"
     "  --left DEG       angle of deflection 0      --right DEG   of full deflection\n"
-    "  --settings FILE  take the angles and the radius from this settings file;\n"
-    "                   without it, the first-run values\n"
-    "  --radius MM      arc radius: ticks stay 0.8 mm apart, numbers 3.5 mm high fit\n"
+    "  --settings FILE  take the angles, the radius, the segment length and the\n"
+    "                   numbers' height, font, gap and place from this settings\n"
+    "                   file; without it, the first-run values\n"
+    "  --radius MM      arc radius: ticks stay 0.8 mm apart, numbers as drawn\n"
+    "                   keep half their height apart\n"
     "  --major STEP     step of the numbered ticks (else chosen on 1-2-5 steps)\n"
     "  --medium STEP    step of the medium ticks   --minor STEP  of the minor ticks\n"
-    "  --labels LIST    the numbered values, instead of a major step\n"
+    "  --labels LIST    the numbered values, instead of a major step; an item\n"
+    "                   VALUE=TEXT prints TEXT (1000=1k), a value with an SI\n"
+    "                   prefix (2,2k 1M 500m) is printed as typed\n"
     "  --decimal SIGN   comma (default) or point in the numbers\n"
     "  --output FILE    the definition file to write; without it, standard output\n"
     "  --help           this text\n"
@@ -60,13 +65,11 @@ int Usage(const std::string& problem) {
     return kUsage;
 }
 
-// The angles and the radius of the settings file, or of a first run.
+// The arc and the numbers' room of the settings file, or of a first run.
 void TakeSettings(const std::string* settings, sp::ScaleDescription& desc) {
     std::int32_t dpi = 0;
     const sp::FormFields fields = sp::CommandLineFields(settings, dpi);
-    sp::SetDescriptionValue(desc, "left", fields.edtLAngle);
-    sp::SetDescriptionValue(desc, "right", fields.edtRAngle);
-    sp::SetDescriptionValue(desc, "radius", fields.medtRadius);
+    sp::SetDescriptionRoom(desc, fields);
 }
 
 }  // namespace

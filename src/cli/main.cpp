@@ -81,7 +81,9 @@ std::string UsageText() {
            "  --version           print the program's version\n"
            "\n"
            "Exit status: 0 written, 1 an input test stopped the picture, 2 an error,\n"
-           "64 a usage error. Nothing is written unless the status is 0.\n";
+           "64 a usage error. Nothing is written unless the status is 0. Texts that\n"
+           "overlap each other, a tick or the plate's edge are said on standard error,\n"
+           "one sentence each; the picture is written all the same.\n";
 }
 
 int Usage(const std::string& problem) {
@@ -208,6 +210,7 @@ Ending Run(const Options& o, sp::PictureSession& session) {
                                     *o.savePlate)};
     const sp::PictureResult r =
         sp::RunPictureCommand(session, fields, [&]() { return std::optional<sp::SaveTarget>(Target(o)); });
+    for (const std::string& w : r.warnings) std::cerr << w << "\n";  // the picture is written all the same
     if (r.outcome != sp::PictureResult::Message) return {kWritten};
     std::cerr << r.message << "\n";
     return {kMessage};

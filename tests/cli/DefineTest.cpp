@@ -98,12 +98,32 @@ TEST(Define, RenderDrawsTheDefinition) {
     EXPECT_EQ(r.status, 64);  // options take their value as the next argument
     r = Define("--law db --from -20 --to +3 --labels -20,-10,-7,-5,-3,-2,-1,0,+1,+2,+3 --output '" + vu + "'");
     ASSERT_EQ(r.status, 0) << r.err;
+    // Eleven numbers forced onto a 15 mm arc crowd: said on standard error,
+    // and the picture is written all the same.
     r = RunProgram(SCALEPLATE_RENDER, "--definition '" + vu + "' --output '" + dir.Path("vu.bmp") + "'");
     EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("Čísla -3 a -2 sa prekrývajú.\n"), std::string::npos) << r.err;
+    EXPECT_TRUE(FileExistsAt(dir.Path("vu.bmp")));
+    // The numbers chosen by the program on the same arc say nothing; an
+    // ohmmeter runs to infinity, written in UTF-8 with its mark.
+    const std::string ohms = dir.Path("ohms.txt");
+    r = Define("--law ohm-series --center 50 --from 0 --to inf --output '" + ohms + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string bytes = dir.Read("ohms.txt");
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF" "45.0000,M,0\r\n", 0), 0u) << bytes;
+    EXPECT_TRUE(bytes.ends_with("135.0000,M,\xE2\x88\x9E\r\n")) << bytes;
+    for (const std::string& def : {vu, ohms}) {
+        if (def == vu) {
+            ASSERT_EQ(Define("--law db --from -20 --to +3 --output '" + vu + "'").status, 0);
+        }
+        r = RunProgram(SCALEPLATE_RENDER, "--definition '" + def + "' --output '" + dir.Path("auto.bmp") + "'");
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "") << def;
+    }
     dir.Write("empty.txt", "");
     r = RunProgram(SCALEPLATE_RENDER, "--definition '" + dir.Path("empty.txt") + "' --output '" + dir.Path("e.bmp") + "'");
     EXPECT_EQ(r.status, 0) << r.err;
-    const std::string drawn = dir.Read("vu.bmp"), empty = dir.Read("e.bmp");
+    const std::string drawn = dir.Read("auto.bmp"), empty = dir.Read("e.bmp");
     ASSERT_EQ(drawn.size(), empty.size());
     std::size_t differing = 0;
     for (std::size_t i = 0; i < drawn.size(); ++i) differing += drawn[i] != empty[i];

@@ -117,17 +117,17 @@ wait_for() {  # wait_for FILE PATTERN: until FILE holds PATTERN (at most 60 s)
 # No file beside the program, XDG_CONFIG_HOME set: the first-run file there.
 fresh_user_dirs
 start_window "$tmp/xdg"
-wait_for "$tmp/xdg/scaleplate/scaleplate.ini" "DecimalPoint=0"  # the last key
+wait_for "$tmp/xdg/scaleplate/scaleplate.ini" "NumberGap="  # the last key
 stop_window
 ini=$(tr -d '\r' < "$tmp/xdg/scaleplate/scaleplate.ini" | tr '\n' ' ')
-[ "$ini" = "[Dimensions] Width=80 Height=40 Dpi=600 [Angles] Left=135 Right=45 [Center] X=40 Y=1 Radius=15 CentralRadius=3 [Scale] Segments=10 SegmentLength=3 FrameWidth=1 ArchWidth=2 SegmentWidth=1 Master=5 Doubled=0 HalfSmall=0 Frame=0 Mirror=0 [Numbers] ValueLeft= ValueRight= Unit= TextHeight=3,5 Font=DejaVu Sans Inside=0 Radial=0 DecimalPoint=0 " ] \
+[ "$ini" = "[Dimensions] Width=80 Height=40 Dpi=600 [Angles] Left=135 Right=45 [Center] X=40 Y=1 Radius=15 CentralRadius=3 [Scale] Segments=10 SegmentLength=3 FrameWidth=1 ArchWidth=2 SegmentWidth=1 Master=5 Doubled=0 HalfSmall=0 Frame=0 Mirror=0 [Numbers] ValueLeft= ValueRight= Unit= TextHeight=3,5 Font=DejaVu Sans Inside=0 Radial=0 DecimalPoint=0 NumberGap= " ] \
   || fail "first-run file under XDG_CONFIG_HOME: $ini"
 [ ! -e "$root/usr/bin/scaleplate.ini" ] || fail "a settings file appeared in the read-only folder"
 
 # XDG_CONFIG_HOME unset: ~/.config/scaleplate/scaleplate.ini.
 fresh_user_dirs
 start_window ""
-wait_for "$tmp/home/.config/scaleplate/scaleplate.ini" "DecimalPoint=0"
+wait_for "$tmp/home/.config/scaleplate/scaleplate.ini" "NumberGap="
 stop_window
 
 # A file beside the read-only program is used, and nothing is made elsewhere.

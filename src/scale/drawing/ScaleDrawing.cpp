@@ -19,7 +19,14 @@ void DrawArc(DrawingSurface& c, const ScaleParameters& p, std::int32_t r) {
     DrawArcChords(c, p, r, p.RightAngle, p.LeftAngle);
 }
 
-void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) {
+OutlinePoint At(TPoint q) { return {static_cast<double>(q.x), static_cast<double>(q.y)}; }
+
+// A tick drawn from `inner` to `outer`, kept for the text check.
+void Keep(std::vector<Box>* strokes, const DrawingSurface& c, TPoint inner, TPoint outer) {
+    if (strokes) strokes->push_back(BoxOfStroke(At(inner), At(outer), c.PenWidth()));
+}
+
+void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall, std::vector<Box>* strokes) {
     if (halfSmall) {
         p.SegmentCount = CheckedDouble(p.SegmentCount);
         p.MasterEvery = CheckedDouble(p.MasterEvery);
@@ -39,6 +46,7 @@ void DrawUniformSegments(DrawingSurface& c, ScaleParameters& p, bool halfSmall) 
             outer = ScalePoint(p, t.angle, CheckedAdd(p.Radius, p.SegmentLength / 2));
         c.MoveTo(inner);  // from the arc outwards: a thin line leaves its end unpainted
         c.LineTo(outer);
+        Keep(strokes, c, inner, outer);
     }
 }
 
@@ -72,7 +80,7 @@ void DrawRadialLine(DrawingSurface& c, const ScaleParameters& p, long double ang
 }
 
 std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleParameters& p,
-                                                 const std::vector<std::string>& definition) {
+                                                 const std::vector<std::string>& definition, std::vector<Box>* strokes) {
     std::vector<LabelledTick> labelled;
     FieldArray fields;
     std::int32_t length = 0;  // before the first M, N or S line: a segment of length 0
@@ -96,7 +104,11 @@ std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleP
                 break;
         }
         const double currentAngle = static_cast<double>(DefinitionAngle(fields[1]));
-        DrawRadialLine(c, p, currentAngle, p.Radius, CheckedAdd(p.Radius, length));
+        const TPoint inner = ScalePoint(p, currentAngle, p.Radius);
+        const TPoint outer = ScalePoint(p, currentAngle, CheckedAdd(p.Radius, length));
+        c.MoveTo(inner);
+        c.LineTo(outer);
+        if (length > 0) Keep(strokes, c, inner, outer);
         if (std::string label = DefinitionLabel(line); !label.empty())
             labelled.push_back({currentAngle, length, std::move(label)});
     }
@@ -104,7 +116,7 @@ std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& c, const ScaleP
 }
 
 void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
-               const std::vector<std::string>& definition, bool definitionActive) {
+               const std::vector<std::string>& definition, bool definitionActive, TextCheck* check) {
     c.Create(p.Width, p.Height);
 
     p.MasterEvery = StrToInt(f.medtMasterSegment);
@@ -129,11 +141,14 @@ void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
     // every segment, a definition keeps it until its first M, N or S line.
     c.SetPenWidth(p.SegmentLength);
     std::vector<LabelledTick> labelled;
+    std::vector<Box> strokes;
+    std::vector<PlacedText> placed;
     if (definitionActive)
-        labelled = DrawDefinitionSegments(c, p, definition);
+        labelled = DrawDefinitionSegments(c, p, definition, check ? &strokes : nullptr);
     else
-        DrawUniformSegments(c, p, f.cboxHalfSmall);
-    DrawScaleText(c, p, f, definitionActive, labelled);
+        DrawUniformSegments(c, p, f.cboxHalfSmall, check ? &strokes : nullptr);
+    DrawScaleText(c, p, f, definitionActive, labelled, check ? &placed : nullptr);
+    if (check) CheckTextCollisions(placed, strokes, p.Width, p.Height, *check);
 
     if (f.cboxFrame) {
         c.SetPenWidth(StrToInt(f.medtFrameLine));

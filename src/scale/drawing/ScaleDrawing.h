@@ -43,18 +43,22 @@ void DrawRadialLine(DrawingSurface& surface, const ScaleParameters& p, long doub
 // Draws the segments of `definition` (lines such as "45,M") on `surface`,
 // whose pen is as the drawing left it. Throws EConvertError for a line
 // whose angle is no integer and ERangeError for a field beyond the 64th.
-// Gives the ticks of the lines that carry a label, in line order.
+// Gives the ticks of the lines that carry a label, in line order; with
+// `strokes`, appends the box of every tick drawn.
 std::vector<LabelledTick> DrawDefinitionSegments(DrawingSurface& surface, const ScaleParameters& p,
-                                                 const std::vector<std::string>& definition);
+                                                 const std::vector<std::string>& definition,
+                                                 std::vector<Box>* strokes = nullptr);
 
 // The drawing sequence: creates the picture on `surface` and draws
 // everything up to and including the mirror, after ReadScaleParameters said
 // yes. Fills MasterEvery and, with the half-small option, doubles
 // SegmentCount and MasterEvery in `p`. When `definitionActive` the segments
 // come from `definition`. Errors propagate (conversion, range, overflow,
-// division, out of resources) at the same call whatever the surface.
+// division, out of resources) at the same call whatever the surface. With
+// `check`, the texts drawn are tested against each other, the ticks and the
+// plate's edge (CheckTextCollisions) and what collides is added to it.
 void DrawScale(DrawingSurface& surface, ScaleParameters& p, const FormFields& fields,
-               const std::vector<std::string>& definition, bool definitionActive);
+               const std::vector<std::string>& definition, bool definitionActive, TextCheck* check = nullptr);
 
 // The sequence on the raster surface: the exact picture.
 std::unique_ptr<TBitmap> DrawScale(ScaleParameters& p, const FormFields& fields,

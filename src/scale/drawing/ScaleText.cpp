@@ -13,6 +13,7 @@ const char* const ValueLeftNotNumber = "Hodnota vľavo musí byť číslo.";
 const char* const ValueRightNotNumber = "Hodnota vpravo musí byť číslo.";
 const char* const NeedTextHeight = "Treba zadať výšku písma.";
 const char* const TextTooHigh = "Výška písma musí byť menšia, ako šírka a výška stupnice.";
+const char* const NumberGapNotNumber = "Odstup čísel musí byť číslo 0 alebo väčšie.";
 }  // namespace msg
 
 namespace {
@@ -25,9 +26,11 @@ bool ReadValue(const std::string& text, std::optional<DecimalValue>& value) {
     return value.has_value();
 }
 
-void DrawCentred(DrawingSurface& c, const TextFont& font, const std::string& text, TextPlacementBox box) {
+void DrawCentred(DrawingSurface& c, const TextFont& font, const std::string& text, TextPlacementBox box,
+                 PlacedText::Kind kind, std::vector<PlacedText>* placed) {
     if (text.empty()) return;
     c.FillText(font.Layout(text, box));
+    if (placed) placed->push_back({kind, text, BoxOfText(box, font.Width(text, box.capHeight))});
 }
 
 }  // namespace
@@ -53,6 +56,11 @@ std::optional<std::string> ReadScaleText(const ScaleParameters& p, const FormFie
     const std::optional<DecimalValue> height = ParseDecimalValue(f.edtTextHeight);
     if (!height || height->Units <= 0) return msg::NeedTextHeight;
     t.style.height = TextHeightPixels(ValueOf(*height), p.PixelsPerMm);
+    if (f.edtNumberGap.find_first_not_of(' ') != std::string::npos) {
+        const std::optional<DecimalValue> gap = ParseDecimalValue(f.edtNumberGap);
+        if (!gap || gap->Units < 0) return msg::NumberGapNotNumber;
+        t.style.gap = TextHeightPixels(ValueOf(*gap), p.PixelsPerMm);
+    }
     // Numbers that only run past an edge are cut off there like any line;
     // a text higher than the whole plate is surely a typing error.
     if (t.style.height > std::min(p.Width, p.Height)) return msg::TextTooHigh;
@@ -60,7 +68,7 @@ std::optional<std::string> ReadScaleText(const ScaleParameters& p, const FormFie
 }
 
 void DrawScaleText(DrawingSurface& c, const ScaleParameters& p, const FormFields& f, bool definitionActive,
-                   const std::vector<LabelledTick>& labelled) {
+                   const std::vector<LabelledTick>& labelled, std::vector<PlacedText>* placed) {
     ScaleTextSettings t;
     if (auto message = ReadScaleText(p, f, !labelled.empty(), t)) throw EScaleInput(*message);
     const bool numbers = t.numbers() && !definitionActive;
@@ -69,11 +77,13 @@ void DrawScaleText(DrawingSurface& c, const ScaleParameters& p, const FormFields
     const double h = t.style.height;
     if (numbers) {
         for (const TickNumber& n : UniformTickNumbers(p, *t.left, *t.right, t.mark))
-            DrawCentred(c, font, n.Text, PlaceTickNumber(p, n.Angle, font.Width(n.Text, h), t.style));
+            DrawCentred(c, font, n.Text, PlaceTickNumber(p, n.Angle, font.Width(n.Text, h), t.style),
+                        PlacedText::Number, placed);
     }
     for (const LabelledTick& l : labelled)
-        DrawCentred(c, font, l.label, PlaceTickNumber(p, l.angle, font.Width(l.label, h), t.style, l.length));
-    DrawCentred(c, font, t.unit, PlaceUnitText(p, t.style));
+        DrawCentred(c, font, l.label, PlaceTickNumber(p, l.angle, font.Width(l.label, h), t.style, l.length),
+                    PlacedText::Number, placed);
+    DrawCentred(c, font, t.unit, PlaceUnitText(p, t.style), PlacedText::Unit, placed);
 }
 
 }  // namespace sp

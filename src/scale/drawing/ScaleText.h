@@ -9,6 +9,7 @@
 
 #include "scale/drawing/DrawingSurface.h"
 #include "scale/drawing/ScaleNumbers.h"
+#include "scale/drawing/TextCollisions.h"
 #include "scale/drawing/TextPlacement.h"
 #include "scale/input/FormFields.h"
 #include "scale/input/ScaleParameters.h"
@@ -39,6 +40,7 @@ extern const char* const ValueLeftNotNumber;
 extern const char* const ValueRightNotNumber;
 extern const char* const NeedTextHeight;
 extern const char* const TextTooHigh;
+extern const char* const NumberGapNotNumber;
 }  // namespace msg
 
 // Whether any line of `definition` carries a label.
@@ -47,16 +49,17 @@ bool DefinitionHasLabels(const std::vector<std::string>& definition);
 // Reads and tests the text fields for the picture `p` (after
 // ReadScaleParameters said yes) into `t`. Gives the sentence of the first
 // failing test: a value that is no decimal number; a text height that is no
-// decimal number, 0 or less, or above the plate's smaller side, tested only
+// decimal number, 0 or less, or above the plate's smaller side, a number
+// gap that is given but no decimal number of 0 or more, tested only
 // when some text is drawn (`labels`: the definition drawn has labels).
 std::optional<std::string> ReadScaleText(const ScaleParameters& p, const FormFields& f, bool labels,
                                          ScaleTextSettings& t);
 
 // Draws the numbers (uniform mode with both values), the labels of
-// `labelled` and the unit text. Draws nothing, and looks up no font, when
+// `labelled` and the unit text; with `placed`, appends where each went. Draws nothing, and looks up no font, when
 // there is no text. Throws EScaleInput with the sentence when the fields
 // fail ReadScaleText.
 void DrawScaleText(DrawingSurface& c, const ScaleParameters& p, const FormFields& f, bool definitionActive,
-                   const std::vector<LabelledTick>& labelled);
+                   const std::vector<LabelledTick>& labelled, std::vector<PlacedText>* placed = nullptr);
 
 }  // namespace sp

@@ -9,10 +9,11 @@ std::vector<GeneratedTick> GenerateTicks(const ScaleDescription& desc) {
     const MeterLaw law(desc.law);
     TickRoom room = desc.room;
     room.plusSign = desc.law.law == Law::Db;  // decibel scales mark +1, +2, +3
+    room.prefixes = desc.law.law == Law::OhmSeries || desc.law.law == Law::OhmShunt;  // 1k, 1M
     std::vector<GeneratedTick> out;
     for (const Tick& t : ChooseTicks(law, desc.steps, room)) {
         GeneratedTick g{t.value, law.Angle(t.value), t.kind, {}};
-        if (t.numbered) g.label = ValueLabel(t.value, room.decimalPoint, room.plusSign);
+        if (t.numbered) g.label = t.label;
         out.push_back(std::move(g));
     }
     return out;

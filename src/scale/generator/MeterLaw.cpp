@@ -55,6 +55,8 @@ MeterLaw::MeterLaw(const LawInput& in) : in_(in) {
 
 void MeterLaw::CheckValues() const {
     const long double lo = std::min(in_.from, in_.to), hi = std::max(in_.from, in_.to);
+    const bool ohms = in_.law == Law::OhmSeries || in_.law == Law::OhmShunt;
+    if (std::isinf(lo) || (std::isinf(hi) && !ohms)) Refuse("Nekonečno môže byť len koncom stupnice ohmmetra.");
     switch (in_.law) {
         case Law::Log:
             if (lo <= 0) Refuse("Logaritmická stupnica nemôže obsahovať nulu ani záporné hodnoty.");
@@ -116,7 +118,7 @@ long double MeterLaw::Deflection(long double v) const {
         case Law::OhmSeries:
             return in_.center / (in_.center + v);
         case Law::OhmShunt:
-            return v / (v + in_.center);
+            return std::isinf(v) ? 1 : v / (v + in_.center);
         case Law::Points:
             break;
     }

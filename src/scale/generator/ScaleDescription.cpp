@@ -1,5 +1,9 @@
 #include "scale/generator/ScaleDescription.h"
 
+#include "text/DefaultFont.h"
+
+#include <cmath>
+
 #include "base/Procs.h"
 #include "scale/generator/ValueText.h"
 #include "scale/input/ScaleInputError.h"
@@ -33,6 +37,31 @@ long double Number(const std::string& key, const std::string& text) {
     long double v = 0;
     if (!ParseValue(text, v)) throw EScaleInput(std::string("Údaj ") + NameOf(key) + " " + Quoted(Trim(text)) + " nie je číslo.");
     return v;
+}
+
+// A value that may carry an SI prefix or be infinite ("1k", "inf").
+long double ScaleValue(const std::string& key, const std::string& text, bool* prefixed = nullptr) {
+    long double v = 0;
+    if (!ParseScaleValue(text, v, prefixed))
+        throw EScaleInput(std::string("Údaj ") + NameOf(key) + " " + Quoted(Trim(text)) + " nie je číslo.");
+    return v;
+}
+
+// A numbered value: "VALUE" or "VALUE=TEXT"; a value with an SI prefix is
+// printed as typed, "1000=1k" prints its own text, a plain number as the
+// scale writes numbers.
+void AddNumbered(TickSteps& steps, const std::string& item) {
+    const std::size_t eq = item.find('=');
+    bool prefixed = false;
+    const std::string value = eq == std::string::npos ? item : Trim(item.substr(0, eq));
+    steps.numbered.push_back(ScaleValue("labels", value, &prefixed));
+    if (eq != std::string::npos) {
+        steps.numberedText.push_back(Trim(item.substr(eq + 1)));
+        if (steps.numberedText.back().empty()) throw EScaleInput("Číslovaná hodnota " + Quoted(item) + " nemá text.");
+    } else {
+        const bool infinite = std::isinf(steps.numbered.back());
+        steps.numberedText.push_back(prefixed ? value : infinite ? std::string(kInfinityText) : std::string());
+    }
 }
 
 long double Positive(const std::string& key, const std::string& text) {
@@ -84,13 +113,13 @@ void SetDescriptionValue(ScaleDescription& desc, const std::string& rawKey, cons
         if (!law) throw EScaleInput("Neznámy zákon stupnice " + Quoted(Trim(value)) + ".");
         l.law = *law;
     } else if (key == "from") {
-        l.from = Number(key, value);
+        l.from = ScaleValue(key, value);
     } else if (key == "to") {
-        l.to = Number(key, value);
+        l.to = ScaleValue(key, value);
     } else if (key == "exponent") {
         l.exponent = Number(key, value);
     } else if (key == "center") {
-        l.center = Number(key, value);
+        l.center = ScaleValue(key, value);
     } else if (key == "points") {
         l.points = Points(value);
     } else if (key == "left") {
@@ -103,13 +132,30 @@ void SetDescriptionValue(ScaleDescription& desc, const std::string& rawKey, cons
         (key == "major" ? desc.steps.major : key == "medium" ? desc.steps.medium : desc.steps.minor) = Positive(key, value);
     } else if (key == "labels") {
         desc.steps.numbered.clear();
-        for (const std::string& item : Items(value)) desc.steps.numbered.push_back(Number(key, item));
+        desc.steps.numberedText.clear();
+        for (const std::string& item : Items(value)) AddNumbered(desc.steps, item);
     } else {  // decimal
         const std::string v = Trim(value);
         if (v != "comma" && v != "point") throw EScaleInput("Desatinný znak je 'comma' alebo 'point', nie " + Quoted(v) + ".");
         desc.room.decimalPoint = v == "point";
     }
     desc.given.insert(key);
+}
+
+void SetDescriptionRoom(ScaleDescription& desc, const FormFields& f) {
+    SetDescriptionValue(desc, "left", f.edtLAngle);
+    SetDescriptionValue(desc, "right", f.edtRAngle);
+    SetDescriptionValue(desc, "radius", f.medtRadius);
+    TickRoom& r = desc.room;
+    long double v = 0;
+    // The window refuses what is no number before any picture; a generated
+    // scale keeps the room it had for such a field.
+    if (ParseValue(f.medtSegmentLength, v) && v >= 0) r.tickLengthMm = 2 * v;
+    if (ParseValue(f.edtTextHeight, v) && v > 0) r.textHeightMm = v;
+    r.numberGapMm = ParseValue(f.edtNumberGap, v) && v >= 0 ? v : -1;
+    r.font = Trim(f.edtFont).empty() ? DefaultFontFamily : f.edtFont;
+    r.inside = f.cboxInside;
+    r.radial = f.cboxRadial;
 }
 
 void ParseScaleDescription(const std::string& text, ScaleDescription& desc) {

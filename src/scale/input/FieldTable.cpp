@@ -41,6 +41,7 @@ const std::vector<FieldRow>& FieldTable() {
         {"Numbers", "Inside", C, 0, "0", "0", "0", nullptr, &F::cboxInside, "cboxInside"},
         {"Numbers", "Radial", C, 0, "0", "0", "0", nullptr, &F::cboxRadial, "cboxRadial"},
         {"Numbers", "DecimalPoint", C, 0, "0", "0", "0", nullptr, &F::cboxDecimalPoint, "cboxDecimalPoint"},
+        {"Numbers", "NumberGap", D, 0, "", "", "", &F::edtNumberGap, nullptr, "edtNumberGap"},
     };
     return rows;
 }

@@ -26,6 +26,7 @@ struct FormFields {
     std::string edtUnit;                      // free text above the pivot
     std::string edtTextHeight;                // cap height of the numbers, mm, decimal
     std::string edtFont;                      // font family, looked up by name
+    std::string edtNumberGap;                 // mm from a tick's end to its number; empty: a quarter of the height
     bool cboxInside = false;                  // numbers inside the arc
     bool cboxRadial = false;                  // numbers turned along the radius
     bool cboxDecimalPoint = false;            // "2.5" instead of "2,5"

@@ -24,13 +24,17 @@ PictureResult RunPictureCommand(PictureSession& s, FormFields& fields, const Ask
         // The memory first, as the whole picture asked for it before anything was drawn.
         CheckBandMemory(s.Params.Width, s.Params.Height);
         RecordingSurface recorder(s.Params.Dpi, s.Params.PixelsPerMm, BandedMaxItems);
-        job.Draw(recorder, s.Params);
+        TextCheck check;
+        job.Draw(recorder, s.Params, &check);
+        result.warnings = std::move(check.warnings);
         list = recorder.TakeList();
     } catch (const ListTooLong&) {
         // Too many calls to keep: the whole picture, drawn once, as before.
         s.Params = before;
         RasterSurface surface(/*deferMirror=*/true);
-        job.Draw(surface, s.Params);
+        TextCheck check;
+        job.Draw(surface, s.Params, &check);
+        result.warnings = std::move(check.warnings);
         picture = surface.TakePicture();
         mirrorPending = surface.MirrorPending();
     } catch (const std::bad_alloc&) {

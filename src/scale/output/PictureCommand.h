@@ -25,6 +25,9 @@ struct PictureResult {
     enum Outcome { Message, Cancelled, Saved } outcome = Message;
     std::string message;   // the input sentence, for Message
     std::string fileName;  // the file written, for Saved
+    // Texts of the drawn picture that overlap each other, a tick or the
+    // plate's edge, one sentence each: said, never a reason not to save.
+    std::vector<std::string> warnings;
 };
 
 // Where and as what the picture goes. A bare name gives the BMP whatever its

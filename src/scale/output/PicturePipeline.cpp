@@ -4,9 +4,9 @@
 
 namespace sp {
 
-void PictureJob::Draw(DrawingSurface& surface, ScaleParameters& drawn) const {
+void PictureJob::Draw(DrawingSurface& surface, ScaleParameters& drawn, TextCheck* check) const {
     drawn = params;
-    DrawScale(surface, drawn, fields, *definition, definitionActive);
+    DrawScale(surface, drawn, fields, *definition, definitionActive, check);
 }
 
 DisplayList PictureJob::Record() const {

@@ -11,6 +11,7 @@
 
 #include "scale/drawing/DrawingSurface.h"
 #include "scale/drawing/ScaleText.h"
+#include "scale/drawing/TextCollisions.h"
 #include "scale/input/FormFields.h"
 #include "scale/input/ScaleParameters.h"
 
@@ -29,7 +30,8 @@ struct PictureJob {
     // half-small segments), also when the drawing throws part way: the
     // command carries that over to the next one. Throws what the drawing
     // throws (conversion, range, overflow, division, out of resources).
-    void Draw(DrawingSurface& surface, ScaleParameters& drawn) const;
+    // With `check`, the texts' collisions are added to it (DrawScale).
+    void Draw(DrawingSurface& surface, ScaleParameters& drawn, TextCheck* check = nullptr) const;
     // The calls on the recorder, as the vector writers and the preview take them.
     DisplayList Record() const;
 };

@@ -191,7 +191,7 @@ void DrawPlateScale(DrawingSurface& c, const PlateGrid& grid, const PlateScale& 
             else
                 reach = CheckedAdd(reach, RangeCheck32(std::llround(extra[0] + row.gap)));
             FillPlateText(c, font, text, PlaceTickNumber(q, ticks[i].angle, width, style, reach), s.color);
-            band = std::max(band, 2 * NumberReach(ticks[i].angle, width, style));
+            band = std::max(band, static_cast<double>(2 * NumberReach(ticks[i].angle, width, style)));
         }
         if (band > 0) extra[side] += row.gap + band + (style.gap >= 0 ? style.gap : style.height / 4);
     }

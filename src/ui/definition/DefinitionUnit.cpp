@@ -45,8 +45,7 @@ TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& 
     connect(btnSave, &QPushButton::clicked, this, &TScaleDefinition::btnSaveClick);
     connect(btnCancel, &QPushButton::clicked, this, &TScaleDefinition::btnCancelClick);
 
-    const FormFields first = FirstRunFields();
-    arc_ = {first.edtLAngle, first.edtRAngle, first.medtRadius};
+    arc_ = FirstRunFields();
 
     // FormCreate: the save dialog's set-up.
     SaveDialog1 = DefinitionFileDialog("Uložiť definičný súbor", programFolder, true);

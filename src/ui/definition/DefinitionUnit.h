@@ -29,9 +29,9 @@ public:
     std::vector<DefinitionRow> GridRows() const;
     // The file name last chosen in SaveDialog1 (full path).
     QString ChosenFileName() const { return SaveDialog1.fileName; }
-    // The main window's arc (angles and radius as typed), which a generated
-    // scale lies on.
-    void SetArc(const ArcFields& arc) { arc_ = arc; }
+    // The main window's fields as typed: the arc a generated scale lies on
+    // and the room its numbers have.
+    void SetArc(const FormFields& arc) { arc_ = arc; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -45,7 +45,7 @@ private:
 
     QTableWidget* sgrdDefinitions;
     TGenerateDialog* GenerateDialog1 = nullptr;  // keeps its values between openings
-    ArcFields arc_;
+    FormFields arc_;
     FileDialogSetup SaveDialog1;
     Dialogs& dialogs_;
     QString appTitle_;

@@ -70,8 +70,7 @@ TGenerateDialog::TGenerateDialog(std::size_t maxRows, QWidget* parent)
     setObjectName("GenerateDialog");
     setWindowTitle("Generovať definíciu");
     setFont(WindowFont());
-    const FormFields first = FirstRunFields();
-    arc_ = {first.edtLAngle, first.edtRAngle, first.medtRadius};
+    arc_ = FirstRunFields();
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(createLawGroup(), 0, 0);
@@ -108,7 +107,7 @@ QWidget* TGenerateDialog::createLawGroup() {
     for (const auto& [law, caption] : kLaws) cmbLaw->addItem(caption, QString::fromStdString(LawName(law)));
     edtFrom = Field("edtFrom", "0");
     edtTo = Field("edtTo", "10");
-    edtTo->setToolTip("Pri decibelovej stupnici plná výchylka, napr. +3.");
+    edtTo->setToolTip("Pri decibelovej stupnici plná výchylka, napr. +3; pri ohmmetri aj inf alebo ∞.");
     edtExponent = Field("edtExponent", "2");
     edtCenter = Field("edtCenter", "", "hodnota v strede");
     auto* form = new QFormLayout;
@@ -126,6 +125,8 @@ QWidget* TGenerateDialog::createStepGroup() {
     edtMedium = Field("edtMedium", "", automatic);
     edtMinor = Field("edtMinor", "", automatic);
     edtLabels = Field("edtLabels", "", "napr. -20; -10; 0; +3");
+    edtLabels->setToolTip("Hodnoty oddelené \";\"; hodnota môže mať predponu (2,2k; 1M; 500m) "
+                          "alebo vlastný text (1000=1k).");
     auto* comma = new QRadioButton("desatinná čia&rka");
     comma->setObjectName("rbtnComma");
     comma->setChecked(true);
@@ -196,11 +197,11 @@ void TGenerateDialog::lawChanged() {
     regenerate();
 }
 
-void TGenerateDialog::SetArc(const ArcFields& arc) {
+void TGenerateDialog::SetArc(const FormFields& arc) {
     arc_ = arc;
     lblArc->setText(QString("Uhol vľavo %1°, vpravo %2°, polomer %3 mm (z hlavného okna)")
-                        .arg(QString::fromStdString(Trim(arc.left)), QString::fromStdString(Trim(arc.right)),
-                             QString::fromStdString(Trim(arc.radius))));
+                        .arg(QString::fromStdString(Trim(arc.edtLAngle)), QString::fromStdString(Trim(arc.edtRAngle)),
+                             QString::fromStdString(Trim(arc.medtRadius))));
     regenerate();
 }
 
@@ -224,9 +225,7 @@ std::string TGenerateDialog::pointsText() const {
 // every value typed; an empty step field leaves the step to the program.
 ScaleDescription TGenerateDialog::descriptionOfFields() const {
     ScaleDescription desc;
-    SetDescriptionValue(desc, "left", arc_.left);
-    SetDescriptionValue(desc, "right", arc_.right);
-    SetDescriptionValue(desc, "radius", arc_.radius);
+    SetDescriptionRoom(desc, arc_);
     SetDescriptionValue(desc, "law", S(cmbLaw->currentData().toString()));
     const auto put = [&desc](const char* key, const QLineEdit* e) {
         if (e->isEnabled() && !Trim(S(e->text())).empty()) SetDescriptionValue(desc, key, S(e->text()));
@@ -256,7 +255,7 @@ void TGenerateDialog::regenerate() {
         lblTicks->setText(QString("Dielikov: %1, z toho číslovaných: %2").arg(ticks.size()).arg(numbered));
         lblMessage->clear();
         btnOk->setEnabled(true);
-        pnlTicks->SetScale(desc.law.leftAngle, desc.law.rightAngle, std::move(ticks));
+        pnlTicks->SetScale(desc.law.leftAngle, desc.law.rightAngle, std::move(ticks), desc.room);
     } catch (const EScaleInput& e) {
         refuse(e.what());
     } catch (const EError& e) {

@@ -5,12 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "scale/drawing/TextPlacement.h"
+#include "text/TextLayout.h"
+
 namespace sp {
 
 namespace {
 
-// In units of the arc's radius: where the ticks end and the numbers stand.
-constexpr double kMajor = 0.14, kMedium = 0.09, kMinor = 0.05, kNumbers = 1.26;
 constexpr double kPi = 3.14159265358979323846;
 
 // A point at `angle` degrees (counter-clockwise from the right) and radius
@@ -20,25 +21,26 @@ QPointF Polar(double angle, double r) {
     return {r * std::cos(a), -r * std::sin(a)};
 }
 
-double TickLength(TickKind kind) {
-    return kind == TickKind::Major ? kMajor : kind == TickKind::Medium ? kMedium : kMinor;
+// As the definition's M, N and S lines draw them: twice, once and half the
+// segment length.
+double TickLength(TickKind kind, const TickRoom& room) {
+    const double major = static_cast<double>(room.tickLengthMm);
+    return kind == TickKind::Major ? major : kind == TickKind::Medium ? major / 2 : major / 4;
 }
 
-// The box around the arc with room for the ticks and numbers. The pivot is
-// left out: on the usual 90 degree arc it would take half the room.
-QRectF Bounds(double left, double right) {
-    const double span = std::clamp(right - left, -360.0, 360.0);
-    double x0 = Polar(left, 1.0).x(), x1 = x0, y0 = Polar(left, 1.0).y(), y1 = y0;
-    for (int i = 0; i <= 96; ++i) {
-        for (const double r : {1.0, kNumbers + 0.06}) {
-            const QPointF p = Polar(left + span * i / 96.0, r);
-            x0 = std::min(x0, p.x());
-            x1 = std::max(x1, p.x());
-            y0 = std::min(y0, p.y());
-            y1 = std::max(y1, p.y());
+QPainterPath PathOf(const TextOutline& outline) {
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (const OutlineOp& op : outline.ops) {
+        const auto at = [&](int k) { return QPointF(op.p[k].x, op.p[k].y); };
+        switch (op.kind) {
+            case OutlineOp::Kind::MoveTo: path.moveTo(at(0)); break;
+            case OutlineOp::Kind::LineTo: path.lineTo(at(0)); break;
+            case OutlineOp::Kind::CurveTo: path.cubicTo(at(0), at(1), at(2)); break;
+            case OutlineOp::Kind::Close: path.closeSubpath(); break;
         }
     }
-    return QRectF(QPointF(x0, y0), QPointF(x1, y1));
+    return path;
 }
 
 }  // namespace
@@ -48,10 +50,12 @@ TTickDiagram::TTickDiagram(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 150);
 }
 
-void TTickDiagram::SetScale(long double leftAngle, long double rightAngle, std::vector<GeneratedTick> ticks) {
+void TTickDiagram::SetScale(long double leftAngle, long double rightAngle, std::vector<GeneratedTick> ticks,
+                            const TickRoom& room) {
     left_ = leftAngle;
     right_ = rightAngle;
     ticks_ = std::move(ticks);
+    room_ = room;
     stale_ = false;
     update();
 }
@@ -61,16 +65,39 @@ void TTickDiagram::SetStale() {
     update();
 }
 
+// Everything in millimetres of the plate: the arc, the ticks, and the
+// numbers as outlines of the plate's font placed by the drawing's rule.
 void TTickDiagram::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
     const double left = static_cast<double>(left_), right = static_cast<double>(right_);
-    if (!std::isfinite(left) || !std::isfinite(right)) return;
+    const double radius = static_cast<double>(room_.radiusMm);
+    if (!std::isfinite(left) || !std::isfinite(right) || !(radius > 0)) return;
 
-    // Fit the box into the widget, aspect kept, a margin for the numbers' width.
-    const QRectF box = Bounds(left, right);
-    const QRectF room = QRectF(rect()).adjusted(14, 8, -14, -8);
+    QPainterPath arc(Polar(left, radius));
+    const double span = std::clamp(right - left, -360.0, 360.0);
+    for (int i = 1; i <= 180; ++i) arc.lineTo(Polar(left + span * i / 180.0, radius));
+    QPainterPath strokes, numbers;
+    const TextFont font(room_.font);
+    TextStyle style;
+    style.height = static_cast<double>(room_.textHeightMm);
+    style.inside = room_.inside;
+    style.radial = room_.radial;
+    style.gap = static_cast<double>(room_.numberGapMm);
+    for (const GeneratedTick& t : ticks_) {
+        const double a = static_cast<double>(t.angle), length = TickLength(t.kind, room_);
+        strokes.moveTo(Polar(a, radius));
+        strokes.lineTo(Polar(a, radius + length));
+        if (t.label.empty()) continue;
+        const double width = font.Width(t.label, style.height);
+        const QPointF at = Polar(a, static_cast<double>(NumberDistance(radius, length, a, width, style)));
+        numbers.addPath(PathOf(font.Layout(t.label, {at.x(), at.y(), style.height, style.radial ? a - 90.0 : 0.0})));
+    }
+
+    // Fit what is drawn into the widget, aspect kept.
+    const QRectF box = arc.boundingRect().united(strokes.boundingRect()).united(numbers.boundingRect());
+    const QRectF room = QRectF(rect()).adjusted(8, 8, -8, -8);
     const double scale = std::min(room.width() / std::max(box.width(), 1e-9), room.height() / std::max(box.height(), 1e-9));
     p.translate(room.center());
     p.scale(scale, scale);
@@ -80,32 +107,11 @@ void TTickDiagram::paintEvent(QPaintEvent*) {
     QPen pen(stale_ ? ink : QColor(150, 150, 150), 1.0);
     pen.setCosmetic(true);
     p.setPen(pen);
-    QPainterPath arc(Polar(left, 1.0));
-    const double span = std::clamp(right - left, -360.0, 360.0);
-    for (int i = 1; i <= 180; ++i) arc.lineTo(Polar(left + span * i / 180.0, 1.0));
     p.drawPath(arc);
-    p.drawEllipse(QPointF(0, 0), 2.0 / scale, 2.0 / scale);  // the pivot, when in sight
-
-    QFont font = p.font();
-    font.setPixelSize(10);
-    const QFontMetricsF metrics(font);
-    for (const GeneratedTick& t : ticks_) {
-        const double a = static_cast<double>(t.angle);
-        pen.setColor(ink);
-        pen.setWidthF(t.kind == TickKind::Major ? 2.0 : 1.0);
-        p.setPen(pen);
-        p.drawLine(Polar(a, 1.0), Polar(a, 1.0 + TickLength(t.kind)));
-        if (t.label.empty()) continue;
-        // The number upright at its place, in pixels rather than arc units.
-        const QPointF at = p.transform().map(Polar(a, kNumbers));
-        p.save();
-        p.resetTransform();
-        p.setFont(font);
-        const QString text = QString::fromStdString(t.label);
-        const QSizeF size(metrics.horizontalAdvance(text), metrics.capHeight());
-        p.drawText(QPointF(at.x() - size.width() / 2, at.y() + size.height() / 2), text);
-        p.restore();
-    }
+    pen.setColor(ink);
+    p.setPen(pen);
+    p.drawPath(strokes);
+    p.fillPath(numbers, ink);
 }
 
 }  // namespace sp

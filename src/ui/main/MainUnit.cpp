@@ -181,6 +181,12 @@ void TMainForm::btnSaveClick() {
         });
         showAngles();
         if (r.outcome == PictureResult::Message) dialogs_.Message(this, title_, Q(r.message));
+        if (r.outcome == PictureResult::Saved && !r.warnings.empty()) {
+            // Saved as asked; the user decides whether the overlap matters.
+            std::string said = "Obrázok je uložený, ale:";
+            for (const std::string& w : r.warnings) said += "\n" + w;
+            dialogs_.Message(this, title_, Q(said));
+        }
     } catch (const EError& e) {
         showAngles();
         showError(e);
@@ -212,7 +218,7 @@ void TMainForm::btnManualClick() {
 void TMainForm::newDefinition() {
     if (!ScaleDefinition) return;
     const FormFields f = Fields();  // a generated scale lies on this window's arc
-    ScaleDefinition->SetArc({f.edtLAngle, f.edtRAngle, f.medtRadius});
+    ScaleDefinition->SetArc(f);
     if (!dialogs_.ShowModal(ScaleDefinition)) return;
     if (!readDefinition(S(ScaleDefinition->ChosenFileName()), "Definičný súbor nenájdený!")) return;
     if (Session.DefinitionList.size() < 2) {

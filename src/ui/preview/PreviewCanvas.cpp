@@ -1,7 +1,9 @@
 #include "ui/preview/PreviewCanvas.h"
 
+#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -34,6 +36,30 @@ void TPreviewCanvas::SetList(std::shared_ptr<const DisplayList> list, QImage ras
     if (resized || fitted_) Fit();
     update();
     if (rasterMissing()) emit RasterWanted();
+}
+
+void TPreviewCanvas::SetMarks(std::vector<Box> marks) {
+    marks_ = std::move(marks);
+    update();
+}
+
+// Each colliding text framed in red, a little larger than its box so the
+// frame does not hide the text.
+void TPreviewCanvas::paintMarks(QPainter& p) const {
+    if (marks_.empty() || !list_) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QTransform t = GridToDevice(*list_, origin_, zoom_);
+    p.setPen(QPen(QColor(220, 0, 0), 2));
+    p.setBrush(QColor(255, 0, 0, 40));
+    for (const Box& b : marks_) {
+        QPolygonF poly;
+        for (const OutlinePoint& q : b.p) poly << t.map(QPointF(q.x, q.y));
+        const QPointF c = (poly[0] + poly[2]) / 2;
+        for (QPointF& q : poly) q += (q - c) * (3 / std::max(1.0, QLineF(c, q).length()));
+        p.drawPolygon(poly);
+    }
+    p.restore();
 }
 
 bool TPreviewCanvas::rasterMissing() const {
@@ -91,6 +117,7 @@ void TPreviewCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Background);
     if (list_) paintSheet(p);
+    paintMarks(p);
     if (faded_ || stale_) p.fillRect(rect(), QColor(255, 255, 255, faded_ ? 170 : 90));
     if (stale_) {
         p.setPen(Qt::black);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "scale/drawing/DisplayList.h"
+#include "scale/drawing/TextBoxes.h"
 
 class QLabel;
 
@@ -27,6 +28,9 @@ public:
     // `sheet`, when given, is the picture painted to fit the view: it is
     // shown in place of stroking every call (scaled when zoomed below 1:1).
     void SetList(std::shared_ptr<const DisplayList> list, QImage raster, QImage sheet = {});
+    // Texts to mark in red on the picture (grid pixels, before the mirror).
+    void SetMarks(std::vector<Box> marks);
+    const std::vector<Box>& Marks() const { return marks_; }
     // The size the plate takes when fitted.
     QSize FitSize() const;
     // Faded behind a message or while a newer picture is being drawn.
@@ -60,10 +64,12 @@ protected:
 private:
     void zoomAt(QPointF at, bool in);
     void paintSheet(QPainter& p) const;
+    void paintMarks(QPainter& p) const;
     bool rasterMissing() const;
 
     std::shared_ptr<const DisplayList> list_;
     QImage raster_, sheet_;
+    std::vector<Box> marks_;
     double zoom_ = 1;
     QPointF origin_;  // where grid point (0, 0) lies on the widget
     bool fitted_ = true, faded_ = false, stale_ = false;

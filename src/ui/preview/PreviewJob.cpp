@@ -69,7 +69,10 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
         }
         const PictureJob& job = std::get<PictureJob>(prepared);
         CappedRecorder surface(p.Dpi, p.PixelsPerMm, maxItems);
-        job.Draw(surface, p);
+        TextCheck check;
+        job.Draw(surface, p, &check);
+        for (const std::string& w : check.warnings) r.warnings.push_back(Q(w));
+        r.marks = std::move(check.marks);
         r.list = std::make_shared<const DisplayList>(surface.TakeList());
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "scale/drawing/DisplayList.h"
+#include "scale/drawing/TextBoxes.h"
 #include "scale/input/FormFields.h"
 #include "scale/input/ScaleParameters.h"
 #include "ui/preview/PreviewLimits.h"
@@ -35,6 +37,10 @@ struct PreviewResult {
     std::shared_ptr<const DisplayList> list;  // for Picture
     QImage raster;    // the exact pixels, when asked for and small enough
     QImage sheet;     // the picture painted to fit the view, for long lists
+    // Texts that overlap each other, a tick or the plate's edge: the
+    // sentences, and the boxes to mark (grid pixels, before the mirror).
+    QStringList warnings;
+    std::vector<Box> marks;
 };
 
 // The message the preview shows in place of a picture too large to keep.

@@ -8,6 +8,12 @@
 
 namespace sp {
 
+namespace {
+
+constexpr qsizetype kShownWarnings = 3;  // sentences under the picture; the rest in the tooltip
+
+}  // namespace
+
 TScalePreview::TScalePreview(QWidget* parent) : QFrame(parent), canvas_(new TPreviewCanvas(this)) {
     setObjectName("pnlPreview");
     setFocusPolicy(Qt::NoFocus);
@@ -22,10 +28,16 @@ TScalePreview::TScalePreview(QWidget* parent) : QFrame(parent), canvas_(new TPre
     facts_ = new QLabel(this);
     facts_->setObjectName("lblPreviewFacts");
     facts_->setTextInteractionFlags(Qt::NoTextInteraction);
+    warnings_ = new QLabel(this);
+    warnings_->setObjectName("lblPreviewWarnings");
+    warnings_->setWordWrap(true);
+    warnings_->setStyleSheet("QLabel { color: #b00000; }");
+    warnings_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(canvas_, 1);
+    layout->addWidget(warnings_);
     layout->addWidget(facts_);
     connect(&watcher_, &QFutureWatcher<PreviewResult>::finished, this, &TScalePreview::finished);
     connect(canvas_, &TPreviewCanvas::Painted, this, [this] {
@@ -99,6 +111,14 @@ void TScalePreview::showResult(PreviewResult r) {
         canvas_->SetFaded(false);
         facts_->setText(FactsLine(*r.list, last_.definitionActive ? last_.definitionName : std::string()));
         canvas_->SetList(std::move(r.list), std::move(r.raster), std::move(r.sheet));
+        canvas_->SetMarks(std::move(r.marks));
+        // A few lines at most, so that the picture keeps its room; all of
+        // them in the tooltip.
+        QStringList shown = r.warnings.mid(0, kShownWarnings);
+        if (r.warnings.size() > kShownWarnings) shown.push_back(QString("… (spolu %1 prekrytí)").arg(r.warnings.size()));
+        warnings_->setText(shown.join("\n"));
+        warnings_->setToolTip(r.warnings.join("\n"));
+        warnings_->setVisible(!r.warnings.isEmpty());
     } else {
         message_->setText(r.message);
         placeMessage();

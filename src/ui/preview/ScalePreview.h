@@ -47,7 +47,7 @@ private:
     void showResult(PreviewResult r);
 
     TPreviewCanvas* canvas_;
-    QLabel *message_, *facts_;
+    QLabel *message_, *facts_, *warnings_;
     QFutureWatcher<PreviewResult> watcher_;
     std::optional<PreviewInput> pending_;
     PreviewInput last_;    // the newest request, kept for the raster of 1:1

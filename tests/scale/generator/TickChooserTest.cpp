@@ -7,6 +7,7 @@
 
 #include "scale/definition/DefinitionFile.h"
 #include "scale/drawing/ScaleDrawing.h"
+#include "scale/settings/Settings.h"
 #include "scale/generator/DefinitionGenerator.h"
 #include "scale/input/ScaleInputError.h"
 #include "support/Worked.h"
@@ -195,13 +196,13 @@ const GeneratedTick* TickOf(const std::vector<GeneratedTick>& t, long double v) 
 }  // namespace
 
 TEST(TickChooser, LinearScaleKeepsOneStep) {
-    // 0-20 V on 90 degrees at 15 mm: 5 V is 5.89 mm, but "5" beside "10"
-    // needs (3.15 + 6.3) / 2 + 1.75 = 6.48 mm, so the step is 10; at 30 mm
-    // (11.8 mm) it is 5, with 10 and 15 numbered as well.
-    EXPECT_EQ(NumbersAt("law = linear\nfrom = 0\nto = 20\n", 15), (Labels{"0", "10", "20"}));
+    // 0-20 V on 90 degrees at 15 mm: the numbers stand beyond the 6 mm
+    // ticks, about 24 mm from the pivot, where 5 V is 9.4 mm: "5" beside
+    // "10" (3.1 and 6.2 mm wide) keeps 1.75 mm, so the step is 5.
+    EXPECT_EQ(NumbersAt("law = linear\nfrom = 0\nto = 20\n", 15), (Labels{"0", "5", "10", "15", "20"}));
     EXPECT_EQ(NumbersAt("law = linear\nfrom = 0\nto = 20\n", 30), (Labels{"0", "5", "10", "15", "20"}));
-    // 0-260 at 40 mm: step 50 (three-digit neighbours need 9.63 mm, 50 is
-    // 12.1 mm); 250 beside the end's "260" has no room, it stays a tick.
+    // 0-260 at 40 mm: step 50; 250 beside the end's "260" has no room, it
+    // stays a tick.
     const auto t = GenerateTicks(Described("law = linear\nfrom = 0\nto = 260\nradius = 40\n"));
     ExpectWellFormed(t, 0, 260, 40);
     EXPECT_EQ(Numbers(t), (Labels{"0", "50", "100", "150", "200", "260"}));
@@ -209,14 +210,14 @@ TEST(TickChooser, LinearScaleKeepsOneStep) {
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->kind, TickKind::Medium);
     EXPECT_EQ(last->label, "");
-    // At 30 mm step 100 (200 stays an unnumbered tick beside "260"); at
-    // 15 mm 100 is 9.06 mm, too little for "100" beside "200", so the step
-    // is 200 and only the ends keep numbers.
+    // At 30 mm still step 50; at 15 mm step 100, and 200 stays an
+    // unnumbered tick beside "260".
     const auto mid = GenerateTicks(Described("law = linear\nfrom = 0\nto = 260\n"));
-    EXPECT_EQ(Numbers(mid), (Labels{"0", "100", "260"}));
-    ASSERT_NE(TickOf(mid, 200), nullptr);
-    EXPECT_EQ(TickOf(mid, 200)->kind, TickKind::Medium);
-    EXPECT_EQ(NumbersAt("law = linear\nfrom = 0\nto = 260\n", 15), (Labels{"0", "260"}));
+    EXPECT_EQ(Numbers(mid), (Labels{"0", "50", "100", "150", "200", "260"}));
+    const auto small = GenerateTicks(Described("law = linear\nfrom = 0\nto = 260\nradius = 15\n"));
+    EXPECT_EQ(Numbers(small), (Labels{"0", "100", "260"}));
+    ASSERT_NE(TickOf(small, 200), nullptr);
+    EXPECT_EQ(TickOf(small, 200)->kind, TickKind::Medium);
     // A law close to linear numbers like the linear one.
     EXPECT_EQ(NumbersAt("law = power\nexponent = 1,1\nfrom = 0\nto = 10\n", 30), (Labels{"0", "2", "4", "6", "8", "10"}));
     // One step from end to end at every radius: numbered values other than
@@ -230,16 +231,87 @@ TEST(TickChooser, LinearScaleKeepsOneStep) {
     }
 }
 
-TEST(TickChooser, LogScaleNumbersOneTwoFive) {
-    const std::string log = "law = log\nfrom = 1\nto = 100\n";
-    EXPECT_EQ(NumbersAt(log, 15), (Labels{"1", "10", "100"}));
-    EXPECT_EQ(NumbersAt(log, 30), (Labels{"1", "2", "5", "10", "100"}));
-    EXPECT_EQ(NumbersAt(log, 40), (Labels{"1", "2", "5", "10", "20", "100"}));
-    for (int r = 15; r <= 45; r += 5) {
-        const Labels n = NumbersAt(log, r);
-        EXPECT_NE(std::find(n.begin(), n.end(), "10"), n.end()) << r;
-        for (const std::string& s : n) EXPECT_TRUE(s.starts_with("1") || s.starts_with("2") || s.starts_with("5")) << s;
+namespace {
+
+// A scale of the table, drawn as the generated definition on a plate with
+// room around it: the texts must not collide (the check every picture runs).
+std::vector<std::string> Collisions(const std::string& law, int radius) {
+    const auto lines = GenerateDefinition(Described(law + "radius = " + std::to_string(radius) + "\n"));
+    ScaleParameters p = Fresh(200);
+    FormFields f = FirstRunFields();
+    f.medtRadius = std::to_string(radius);
+    f.medtWidth = std::to_string(2 * radius + 60);
+    f.medtHeight = std::to_string(radius + 30);
+    f.medtX = std::to_string(radius + 30);
+    f.medtY = "3";
+    EXPECT_EQ(ReadScaleParameters(p, f), std::nullopt);
+    RecordingSurface surface(p.Dpi, p.PixelsPerMm);
+    TextCheck check;
+    DrawScale(surface, p, f, lines, true, &check);
+    return check.warnings;
+}
+
+// The longest arc between two neighbouring ticks, in millimetres.
+double WidestGap(const std::vector<GeneratedTick>& t, long double radius) {
+    double widest = 0;
+    for (std::size_t k = 1; k < t.size(); ++k) widest = std::max(widest, ArcMm(t[k - 1], t[k], radius));
+    return widest;
+}
+
+}  // namespace
+
+// The numbers a person draws on these scales with 3.5 mm numbers beside 6 mm
+// numbered ticks, as many as keep half the text height apart: one step on a
+// linear scale, 1-2-5 in every decade alike on a logarithmic one, the VU
+// values, an ohmmeter's round values around its centre up to infinity.
+TEST(TickChooser, NumberedAsAPersonWould) {
+    const struct {
+        const char* law;
+        int radius;
+        Labels numbers;
+    } cases[] = {
+        {"law = linear\nfrom = 0\nto = 10\n", 30, {"0", "2", "4", "6", "8", "10"}},
+        {"law = linear\nfrom = 0\nto = 260\n", 40, {"0", "50", "100", "150", "200", "260"}},
+        {"law = linear\nfrom = 0\nto = 1\n", 30, {"0", "0,2", "0,4", "0,6", "0,8", "1"}},
+        {"law = log\nfrom = 1\nto = 100\n", 15, {"1", "10", "100"}},
+        {"law = log\nfrom = 1\nto = 100\n", 26, {"1", "2", "10", "20", "100"}},
+        {"law = log\nfrom = 1\nto = 100\n", 40, {"1", "2", "5", "10", "20", "50", "100"}},
+        {"law = db\nfrom = -20\nto = 3\n", 15, {"-20", "-5", "0", "+3"}},
+        {"law = db\nfrom = -20\nto = 3\n", 30, {"-20", "-5", "-2", "0", "+3"}},
+        {"law = db\nfrom = -20\nto = 3\n", 60, {"-20", "-10", "-7", "-5", "-3", "-2", "-1", "0", "+1", "+2", "+3"}},
+        {"law = ohm-series\ncenter = 50\nfrom = 0\nto = inf\n", 26, {"0", "10", "50", "200", "\xE2\x88\x9E"}},
+        {"law = ohm-series\ncenter = 50\nfrom = 0\nto = \xE2\x88\x9E\n", 40, {"0", "10", "20", "50", "100", "500", "\xE2\x88\x9E"}},
+        {"law = ohm-series\ncenter = 50\nfrom = 0\nto = 10000\n", 15, {"0", "20", "50", "10k"}},
+        {"law = ohm-shunt\ncenter = 10\nfrom = 0\nto = inf\n", 26, {"0", "2", "5", "10", "20", "50", "\xE2\x88\x9E"}},
+        {"law = points\nfrom = 0\nto = 10\npoints = 0:135; 2:120; 5:95; 10:45\n", 15, {"0", "2", "4", "6", "8", "10"}},
+    };
+    for (const auto& c : cases) {
+        const std::string what = std::string(c.law) + "at " + std::to_string(c.radius) + " mm";
+        const auto t = GenerateTicks(Described(c.law + std::string("radius = ") + std::to_string(c.radius) + "\n"));
+        EXPECT_EQ(Numbers(t), c.numbers) << what;
+        // Ticks fill the whole arc: no stretch wider than a few least distances.
+        EXPECT_LE(WidestGap(t, c.radius), 5.0) << what;
+        for (std::size_t k = 1; k < t.size(); ++k) EXPECT_GE(ArcMm(t[k - 1], t[k], c.radius), 0.8) << what;
+        EXPECT_EQ(Collisions(c.law, c.radius), std::vector<std::string>{}) << what;
     }
+}
+
+TEST(TickChooser, InfinityAndLabelsAsTyped) {
+    // Labels with SI prefixes are values printed as typed; VALUE=TEXT prints
+    // its text; infinity ends an ohmmeter and only an ohmmeter.
+    const auto t = GenerateTicks(Described("law = ohm-series\ncenter = 50\nfrom = 0\nto = inf\n"
+                                           "labels = 0; 50; 1000=1 k; 2,2k; 1M; \xE2\x88\x9E\n"));
+    EXPECT_EQ(Numbers(t), (Labels{"0", "50", "1 k", "2,2k", "1M", "\xE2\x88\x9E"}));
+    ASSERT_NE(TickOf(t, 2200), nullptr);
+    EXPECT_NE(TickOf(t, 1e6L), nullptr);
+    EXPECT_TRUE(std::isinf(t.back().value));
+    EXPECT_EQ(DefinitionLinesOf({t.back()})[0], "135.0000,M,\xE2\x88\x9E");  // infinity at no deflection
+    EXPECT_EQ(DefinitionLinesOf({t.front()})[0], "45.0000,M,0");
+    const auto m = GenerateTicks(Described("law = linear\nfrom = 0\nto = 1\nlabels = 0; 500m; 1\n"));
+    EXPECT_EQ(Numbers(m), (Labels{"0", "500m", "1"}));
+    EXPECT_EQ(Refusal("law = linear\nfrom = 0\nto = inf\n"), "Nekonečno môže byť len koncom stupnice ohmmetra.");
+    EXPECT_EQ(Refusal("law = ohm-series\ncenter = 50\nfrom = 0\nto = 1x\n"), "Údaj koniec stupnice '1x' nie je číslo.");
+    EXPECT_EQ(Refusal("law = linear\nfrom = 0\nto = 10\nlabels = 5=\n"), "Číslovaná hodnota '5=' nemá text.");
 }
 
 TEST(TickChooser, StepChangesOnlyWhereBothStepsNumber) {
@@ -251,7 +323,7 @@ TEST(TickChooser, StepChangesOnlyWhereBothStepsNumber) {
     // Every numbered value is a multiple of the smaller even step beside it
     // (1, 2, 3, 5 would put 5 after a step of 2).
     const std::vector<std::string> laws = {"law = log\nfrom = 1\nto = 100\n", "law = log\nfrom = 1\nto = 1000\n",
-                                           "law = power\nexponent = 2\nfrom = 0\nto = 100\n", "law = db\nfrom = -20\nto = 3\n",
+                                           "law = power\nexponent = 2\nfrom = 0\nto = 100\n",
                                            "law = ohm-series\ncenter = 50\nfrom = 0\nto = 1000\n"};
     for (const std::string& law : laws)
         for (int r = 15; r <= 100; r += 5) {

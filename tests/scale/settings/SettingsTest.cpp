@@ -64,7 +64,10 @@ TEST(Settings, FirstRunFileLineByLineAndLoadedBack) {
               "HalfSmall=0\r\nFrame=0\r\nMirror=0\r\n"
               // The texts' keys follow every older line, in a section of their own.
               "[Numbers]\r\nValueLeft=\r\nValueRight=\r\nUnit=\r\nTextHeight=3,5\r\nFont=DejaVu Sans\r\n"
-              "Inside=0\r\nRadial=0\r\nDecimalPoint=0\r\n");
+              "Inside=0\r\nRadial=0\r\nDecimalPoint=0\r\n"
+              // The number gap after them: empty, a quarter of the text height,
+              // as files without the key draw.
+              "NumberGap=\r\n");
     FormFields f;
     std::int32_t dpi = 0;
     LoadSettings(path, f, dpi);

@@ -263,7 +263,8 @@ TEST(MainForm, NumbersGroupBelowThePanelTabbedAfterTheOlderControlsAndSavedAtKon
     EXPECT_EQ(group->title(), QString::fromUtf8(" Čísla: "));
     EXPECT_GE(group->mapTo(a.form.get(), QPoint(0, 0)).y(), a.Find<QWidget>("Panel1")->geometry().bottom());
     EXPECT_EQ(a.Find<QWidget>("Panel1")->geometry(), QRect(0, 0, 488, 298));  // the older panel as it was
-    for (const char* caption : {"Hodnota vľavo:", "Hodnota vpravo:", "Jednotka:", "Výška písma [mm]:", "Písmo:"}) {
+    for (const char* caption :
+         {"Hodnota vľavo:", "Hodnota vpravo:", "Jednotka:", "Výška písma [mm]:", "Písmo:", "Odstup čísel [mm]:"}) {
         const auto labels = group->findChildren<QLabel*>();
         EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
                                 [&](const QLabel* l) { return l->text() == QString::fromUtf8(caption); }))
@@ -279,23 +280,24 @@ TEST(MainForm, NumbersGroupBelowThePanelTabbedAfterTheOlderControlsAndSavedAtKon
     // Tab from the last of the older controls walks the group in order.
     a.Button("btnManual")->setFocus();
     std::vector<QString> order;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 9; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order.push_back(QApplication::focusWidget()->objectName());
     }
     EXPECT_EQ(order, (std::vector<QString>{"edtValueLeft", "edtValueRight", "edtUnit", "edtTextHeight", "cmbFont",
-                                           "cboxInside", "cboxRadial", "cboxDecimalPoint"}));
+                                           "cboxInside", "cboxRadial", "cboxDecimalPoint", "edtNumberGap"}));
 
     Type(a.Edit("edtValueLeft"), "0");
     Type(a.Edit("edtValueRight"), "2,5");
     a.Edit("edtUnit")->setText(QString::fromUtf8("kΩ"));
     a.Edit("edtFont")->setText("DejaVu Serif");
     a.Find<QCheckBox>("cboxRadial")->setChecked(true);
+    Type(a.Edit("edtNumberGap"), "1,5");
     a.Button("btnClose")->click();
     const std::string ini = a.Ini();
     EXPECT_EQ(ini.rfind("\xEF\xBB\xBF[Dimensions]", 0), 0u) << ini;  // "Ω" needs UTF-8
     EXPECT_NE(ini.find("[Numbers]\r\nValueLeft=0\r\nValueRight=2,5\r\nUnit=kΩ\r\nTextHeight=3,5\r\n"
-                       "Font=DejaVu Serif\r\nInside=0\r\nRadial=1\r\n"),
+                       "Font=DejaVu Serif\r\nInside=0\r\nRadial=1\r\nDecimalPoint=0\r\nNumberGap=1,5\r\n"),
               std::string::npos)
         << ini;
     a.Start();
@@ -303,4 +305,5 @@ TEST(MainForm, NumbersGroupBelowThePanelTabbedAfterTheOlderControlsAndSavedAtKon
     EXPECT_EQ(a.Edit("edtValueRight")->text(), "2,5");
     EXPECT_EQ(a.Edit("edtFont")->text(), "DejaVu Serif");
     EXPECT_TRUE(a.Find<QCheckBox>("cboxRadial")->isChecked());
+    EXPECT_EQ(a.Edit("edtNumberGap")->text(), "1,5");
 }

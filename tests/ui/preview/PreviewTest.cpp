@@ -328,3 +328,37 @@ TEST(Preview, ShowsTheNumbersAndTheUnit) {
     Settle(a);
     EXPECT_NE(Grab(a), numbered);
 }
+
+TEST(Preview, MarksCollidingTextsAndSaysWhich) {
+    App a;
+    a.Edit("edtValueLeft")->setText("0");
+    a.Edit("edtValueRight")->setText("10");
+    Settle(a);
+    const auto* warnings = a.Find<QLabel>("lblPreviewWarnings");
+    EXPECT_TRUE(warnings->isHidden());
+    EXPECT_TRUE(Canvas(a)->Marks().empty());
+    // A number at every tick: "-3" runs into "-2" and its neighbours.
+    a.Edit("edtValueLeft")->setText("-10");
+    a.Edit("edtValueRight")->setText("0");
+    Type(a.Masked("medtMasterSegment"), "1");
+    Settle(a);
+    EXPECT_FALSE(warnings->isHidden());
+    EXPECT_TRUE(warnings->text().contains(QString::fromUtf8("Čísla -3 a -2 sa prekrývajú.")));
+    EXPECT_TRUE(warnings->text().contains(QString::fromUtf8("(spolu 10 prekrytí)")));  // three, then the count
+    EXPECT_EQ(warnings->toolTip().count('\n'), 9);
+    EXPECT_EQ(Canvas(a)->Marks().size(), 11u);
+    // The marks are red on the picture.
+    const QImage marked = Grab(a);
+    int red = 0;
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x) {
+            const QColor c = marked.pixelColor(x, y);
+            red += c.red() > 180 && c.green() < 80 && c.blue() < 80;
+        }
+    EXPECT_GT(red, 50);
+    // Room again: the sentence and the marks go.
+    Type(a.Masked("medtMasterSegment"), "5");
+    Settle(a);
+    EXPECT_TRUE(warnings->isHidden());
+    EXPECT_TRUE(Canvas(a)->Marks().empty());
+}
