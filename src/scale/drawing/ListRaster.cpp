@@ -3,7 +3,7 @@
 #include <type_traits>
 #include <variant>
 
-#include "scale/drawing/ScaleDrawing.h"
+#include "raster/Mirror.h"
 #include "text/TextLayout.h"
 
 namespace sp {
@@ -39,6 +39,9 @@ bool PaintList(const DisplayList& list, TBitmap& picture) {
                     canvas.Ellipse(it.box.Left, it.box.Top, it.box.Right, it.box.Bottom);
                 } else if constexpr (std::is_same_v<T, DisplayText>) {
                     FillOutline(picture, it.outline);
+                } else if constexpr (std::is_same_v<T, DisplayFill>) {
+                    blackAndWhite = blackAndWhite && BlackOrWhite(it.color);
+                    FillOutline(picture, it.path, it.color, it.evenOdd);
                 } else {
                     static_assert(!sizeof(T), "a display item the raster does not draw");
                 }
