@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     sp::TGenerateDialog dialog(255);
     sp::FormFields arc = sp::FirstRunFields();
-    arc.medtRadius = "30";
+    arc.radius = "30";
     dialog.SetArc(arc);
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog)) return 1;

@@ -22,13 +22,13 @@ int main(int argc, char** argv) {
     }
     const bool banded = std::strcmp(argv[1], "banded") == 0;
     sp::FormFields f = WorkedFields();
-    f.medtWidth = "999";
-    f.medtHeight = "999";
-    f.medtX = "500";
-    f.medtY = "500";
-    f.medtRadius = "400";
-    f.cboxFrame = true;
-    f.cboxMirror = true;
+    f.width = "999";
+    f.height = "999";
+    f.centerX = "500";
+    f.centerY = "500";
+    f.radius = "400";
+    f.frame = true;
+    f.mirror = true;
     sp::ScaleParameters p = Fresh(argc == 4 ? std::atoi(argv[3]) : 600);
     if (auto message = sp::ReadScaleParameters(p, f)) {
         std::fprintf(stderr, "%s\n", message->c_str());

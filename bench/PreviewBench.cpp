@@ -13,7 +13,7 @@
 
 #include "ui/common/Dialogs.h"
 #include "ui/common/MaskEdit.h"
-#include "ui/main/MainUnit.h"
+#include "ui/main/MainWindow.h"
 #include "ui/preview/ScalePreview.h"
 
 int main(int argc, char** argv) {
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     sp::Dialogs dialogs;
-    sp::TMainForm form((dir.path() + "/scaleplate").toStdString(), dialogs);
+    sp::MainWindow form((dir.path() + "/scaleplate").toStdString(), dialogs);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
     auto* preview = form.findChild<sp::TScalePreview*>("pnlPreview");

@@ -30,8 +30,8 @@ BENCHMARK(BM_WorkedExample)->Unit(benchmark::kMillisecond);
 // Arcs of 3,600, 36,000 and 360,000 degrees: time per degree stays flat.
 void BM_LongArc(benchmark::State& state) {
     sp::FormFields f = WorkedFields();
-    f.edtRAngle = "0";
-    f.edtLAngle = std::to_string(state.range(0));
+    f.rightAngle = "0";
+    f.leftAngle = std::to_string(state.range(0));
     Run(state, f);
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * state.range(0));
 }

@@ -10,8 +10,8 @@
 #include "ui/common/Dialogs.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/Translations.h"
-#include "ui/definition/DefinitionUnit.h"
-#include "ui/main/MainUnit.h"
+#include "ui/definition/DefinitionEditor.h"
+#include "ui/main/MainWindow.h"
 
 int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit is a write error, not a crash
@@ -28,10 +28,10 @@ int main(int argc, char** argv) {
     sp::InstallQtTranslations(&app);
 
     sp::Dialogs dialogs;
-    sp::TMainForm MainForm(exePath, dialogs);
-    sp::TScaleDefinition ScaleDefinition(QString::fromStdString(sp::DialogFolder(exePath, MainForm.SettingsFile())), MainForm.Title(), dialogs,
-                                         &MainForm);
-    MainForm.SetScaleDefinition(&ScaleDefinition);
-    MainForm.show();
+    sp::MainWindow mainWindow(exePath, dialogs);
+    sp::DefinitionEditor definitionEditor(QString::fromStdString(sp::DialogFolder(exePath, mainWindow.SettingsFile())), mainWindow.Title(), dialogs,
+                                         &mainWindow);
+    mainWindow.SetDefinitionEditor(&definitionEditor);
+    mainWindow.show();
     return app.exec();
 }

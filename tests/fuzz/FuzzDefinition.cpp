@@ -14,22 +14,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sp::ScaleParameters p;
     p.Dpi = 60;
     sp::FormFields f;
-    f.medtWidth = "30";
-    f.medtHeight = "20";
-    f.edtLAngle = "135";
-    f.edtRAngle = "45";
-    f.medtX = "15";
-    f.medtY = "3";
-    f.medtRadius = "12";
-    f.medtCentralRadius = "2";
-    f.medtSegmentLength = "3";
-    f.medtSegmentWidth = "3";
-    f.medtArchLine = "2";
-    f.medtNumSegments = "10";
-    f.medtMasterSegment = "5";
-    f.medtFrameLine = "1";
-    f.edtTextHeight = "2";  // labels are drawn as text
-    f.cboxFrame = f.cboxMirror = true;
+    f.width = "30";
+    f.height = "20";
+    f.leftAngle = "135";
+    f.rightAngle = "45";
+    f.centerX = "15";
+    f.centerY = "3";
+    f.radius = "12";
+    f.centralRadius = "2";
+    f.segmentLength = "3";
+    f.segmentWidth = "3";
+    f.arcWidth = "2";
+    f.segments = "10";
+    f.masterEvery = "5";
+    f.frameWidth = "1";
+    f.textHeight = "2";  // labels are drawn as text
+    f.frame = f.mirror = true;
     if (sp::ReadScaleParameters(p, f)) __builtin_trap();
     try {
         sp::DrawScale(p, f, lines, true);

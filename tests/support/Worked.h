@@ -10,8 +10,8 @@
 // The first-run values but for the pivot height and the radius.
 inline sp::FormFields WorkedFields() {
     sp::FormFields f = sp::FirstRunFields();
-    f.medtY = "5";
-    f.medtRadius = "25";
+    f.centerY = "5";
+    f.radius = "25";
     return f;
 }
 

@@ -119,8 +119,8 @@ void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
                const std::vector<std::string>& definition, bool definitionActive, TextCheck* check) {
     c.Create(p.Width, p.Height);
 
-    p.MasterEvery = StrToInt(f.medtMasterSegment);
-    if (p.MasterEvery == 0) p.MasterEvery = LengthToPixels(StrToInt(f.medtNumSegments), p.PixelsPerMm);
+    p.MasterEvery = StrToInt(f.masterEvery);
+    if (p.MasterEvery == 0) p.MasterEvery = LengthToPixels(StrToInt(f.segments), p.PixelsPerMm);
 
     c.SetBrushColor(clBlack);
     c.SetPenColor(clBlack);
@@ -130,9 +130,9 @@ void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
     c.Ellipse({CheckedSub(p.CenterX, p.CentralRadius), CheckedSub(pivotY, p.CentralRadius),
                CheckedAdd(p.CenterX, p.CentralRadius), CheckedAdd(pivotY, p.CentralRadius)});
 
-    c.SetPenWidth(StrToInt(f.medtArchLine));
+    c.SetPenWidth(StrToInt(f.arcWidth));
     if (c.PenWidth() > 0) DrawArc(c, p, p.Radius);
-    if (f.cboxDual) {
+    if (f.doubledArc) {
         c.SetPenWidth(c.PenWidth() / 2);
         DrawArc(c, p, CheckedAdd(p.Radius, p.SegmentLength / 2));
     }
@@ -146,12 +146,12 @@ void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
     if (definitionActive)
         labelled = DrawDefinitionSegments(c, p, definition, check ? &strokes : nullptr);
     else
-        DrawUniformSegments(c, p, f.cboxHalfSmall, check ? &strokes : nullptr);
+        DrawUniformSegments(c, p, f.halfSmall, check ? &strokes : nullptr);
     DrawScaleText(c, p, f, definitionActive, labelled, check ? &placed : nullptr);
     if (check) CheckTextCollisions(placed, strokes, p.Width, p.Height, *check);
 
-    if (f.cboxFrame) {
-        c.SetPenWidth(StrToInt(f.medtFrameLine));
+    if (f.frame) {
+        c.SetPenWidth(StrToInt(f.frameWidth));
         const std::int32_t right = CheckedSub(p.Width, 10), bottom = CheckedSub(p.Height, 10);
         c.MoveTo({10, 10});
         c.LineTo({right, 10});
@@ -159,7 +159,7 @@ void DrawScale(DrawingSurface& c, ScaleParameters& p, const FormFields& f,
         c.LineTo({10, bottom});
         c.LineTo({10, 10});
     }
-    if (f.cboxMirror) c.MirrorLeftRight();
+    if (f.mirror) c.MirrorLeftRight();
 }
 
 std::unique_ptr<TBitmap> DrawScale(ScaleParameters& p, const FormFields& f, const std::vector<std::string>& definition,

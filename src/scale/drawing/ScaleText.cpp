@@ -43,21 +43,21 @@ bool DefinitionHasLabels(const std::vector<std::string>& definition) {
 std::optional<std::string> ReadScaleText(const ScaleParameters& p, const FormFields& f, bool labels,
                                          ScaleTextSettings& t) {
     t = {};
-    if (!ReadValue(f.edtValueLeft, t.left)) return msg::ValueLeftNotNumber;
-    if (!ReadValue(f.edtValueRight, t.right)) return msg::ValueRightNotNumber;
-    t.unit = f.edtUnit;
+    if (!ReadValue(f.valueLeft, t.left)) return msg::ValueLeftNotNumber;
+    if (!ReadValue(f.valueRight, t.right)) return msg::ValueRightNotNumber;
+    t.unit = f.unit;
     while (!t.unit.empty() && t.unit.back() == ' ') t.unit.pop_back();
     while (!t.unit.empty() && t.unit.front() == ' ') t.unit.erase(0, 1);
-    t.font = f.edtFont.empty() ? DefaultFontFamily : f.edtFont;
-    t.mark = f.cboxDecimalPoint ? DecimalMark::Point : DecimalMark::Comma;
-    t.style.inside = f.cboxInside;
-    t.style.radial = f.cboxRadial;
+    t.font = f.font.empty() ? DefaultFontFamily : f.font;
+    t.mark = f.decimalPoint ? DecimalMark::Point : DecimalMark::Comma;
+    t.style.inside = f.numbersInside;
+    t.style.radial = f.radialNumbers;
     if (!t.numbers() && t.unit.empty() && !labels) return std::nullopt;
-    const std::optional<DecimalValue> height = ParseDecimalValue(f.edtTextHeight);
+    const std::optional<DecimalValue> height = ParseDecimalValue(f.textHeight);
     if (!height || height->Units <= 0) return msg::NeedTextHeight;
     t.style.height = TextHeightPixels(ValueOf(*height), p.PixelsPerMm);
-    if (f.edtNumberGap.find_first_not_of(' ') != std::string::npos) {
-        const std::optional<DecimalValue> gap = ParseDecimalValue(f.edtNumberGap);
+    if (f.numberGap.find_first_not_of(' ') != std::string::npos) {
+        const std::optional<DecimalValue> gap = ParseDecimalValue(f.numberGap);
         if (!gap || gap->Units < 0) return msg::NumberGapNotNumber;
         t.style.gap = TextHeightPixels(ValueOf(*gap), p.PixelsPerMm);
     }

@@ -143,19 +143,19 @@ void SetDescriptionValue(ScaleDescription& desc, const std::string& rawKey, cons
 }
 
 void SetDescriptionRoom(ScaleDescription& desc, const FormFields& f) {
-    SetDescriptionValue(desc, "left", f.edtLAngle);
-    SetDescriptionValue(desc, "right", f.edtRAngle);
-    SetDescriptionValue(desc, "radius", f.medtRadius);
+    SetDescriptionValue(desc, "left", f.leftAngle);
+    SetDescriptionValue(desc, "right", f.rightAngle);
+    SetDescriptionValue(desc, "radius", f.radius);
     TickRoom& r = desc.room;
     long double v = 0;
     // The window refuses what is no number before any picture; a generated
     // scale keeps the room it had for such a field.
-    if (ParseValue(f.medtSegmentLength, v) && v >= 0) r.tickLengthMm = 2 * v;
-    if (ParseValue(f.edtTextHeight, v) && v > 0) r.textHeightMm = v;
-    r.numberGapMm = ParseValue(f.edtNumberGap, v) && v >= 0 ? v : -1;
-    r.font = Trim(f.edtFont).empty() ? DefaultFontFamily : f.edtFont;
-    r.inside = f.cboxInside;
-    r.radial = f.cboxRadial;
+    if (ParseValue(f.segmentLength, v) && v >= 0) r.tickLengthMm = 2 * v;
+    if (ParseValue(f.textHeight, v) && v > 0) r.textHeightMm = v;
+    r.numberGapMm = ParseValue(f.numberGap, v) && v >= 0 ? v : -1;
+    r.font = Trim(f.font).empty() ? DefaultFontFamily : f.font;
+    r.inside = f.numbersInside;
+    r.radial = f.radialNumbers;
 }
 
 void ParseScaleDescription(const std::string& text, ScaleDescription& desc) {

@@ -10,26 +10,26 @@
 namespace sp {
 
 struct FormFields {
-    std::string medtWidth, medtHeight;            // plate, mm
-    std::string edtLAngle, edtRAngle;             // degrees, free text
-    std::string medtX, medtY;                     // pivot, mm
-    std::string medtNumSegments;                  // intervals between uniform segments
-    std::string medtSegmentLength;                // mm
-    std::string medtRadius, medtCentralRadius;    // mm
-    std::string medtFrameLine, medtArchLine;      // pen widths, pixels
-    std::string medtSegmentWidth;                 // pen width, pixels
-    std::string medtMasterSegment;                // every n-th segment is a master
-    bool cboxDual = false, cboxHalfSmall = false, cboxFrame = false, cboxMirror = false;
+    std::string width, height;            // plate, mm
+    std::string leftAngle, rightAngle;             // degrees, free text
+    std::string centerX, centerY;                     // pivot, mm
+    std::string segments;                  // intervals between uniform segments
+    std::string segmentLength;                // mm
+    std::string radius, centralRadius;    // mm
+    std::string frameWidth, arcWidth;      // pen widths, pixels
+    std::string segmentWidth;                 // pen width, pixels
+    std::string masterEvery;                // every n-th segment is a master
+    bool doubledArc = false, halfSmall = false, frame = false, mirror = false;
     // The texts of the scale; both values empty, the unit empty and no label
     // in the definition draw no text at all.
-    std::string edtValueLeft, edtValueRight;  // the numbers at LeftAngle and RightAngle
-    std::string edtUnit;                      // free text above the pivot
-    std::string edtTextHeight;                // cap height of the numbers, mm, decimal
-    std::string edtFont;                      // font family, looked up by name
-    std::string edtNumberGap;                 // mm from a tick's end to its number; empty: a quarter of the height
-    bool cboxInside = false;                  // numbers inside the arc
-    bool cboxRadial = false;                  // numbers turned along the radius
-    bool cboxDecimalPoint = false;            // "2.5" instead of "2,5"
+    std::string valueLeft, valueRight;  // the numbers at LeftAngle and RightAngle
+    std::string unit;                      // free text above the pivot
+    std::string textHeight;                // cap height of the numbers, mm, decimal
+    std::string font;                      // font family, looked up by name
+    std::string numberGap;                 // mm from a tick's end to its number; empty: a quarter of the height
+    bool numbersInside = false;                  // numbers inside the arc
+    bool radialNumbers = false;                  // numbers turned along the radius
+    bool decimalPoint = false;            // "2.5" instead of "2,5"
 
     friend bool operator==(const FormFields&, const FormFields&) = default;
 };

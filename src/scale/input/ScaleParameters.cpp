@@ -73,33 +73,33 @@ std::optional<std::string> ReadScaleParameters(ScaleParameters& p, FormFields& f
         if (IsIntegerStr(text)) value = StrToInt(text);
     };
 
-    length(f.medtHeight, p.Height);
+    length(f.height, p.Height);
     if (p.Height == 0) return msg::NeedHeight;
-    length(f.medtWidth, p.Width);
+    length(f.width, p.Width);
     if (p.Width == 0) return msg::NeedWidth;
 
-    if (IsDecimalFraction(f.edtLAngle)) return msg::LeftNotWhole;
-    if (!IsIntegerStr(f.edtLAngle)) f.edtLAngle = FilterDigits(f.edtLAngle);
-    if (IsDecimalFraction(f.edtRAngle)) return msg::RightNotWhole;
-    if (!IsIntegerStr(f.edtRAngle)) f.edtRAngle = FilterDigits(f.edtRAngle);
-    p.LeftAngle = StrToInt(f.edtLAngle);
-    p.RightAngle = StrToInt(f.edtRAngle);
+    if (IsDecimalFraction(f.leftAngle)) return msg::LeftNotWhole;
+    if (!IsIntegerStr(f.leftAngle)) f.leftAngle = FilterDigits(f.leftAngle);
+    if (IsDecimalFraction(f.rightAngle)) return msg::RightNotWhole;
+    if (!IsIntegerStr(f.rightAngle)) f.rightAngle = FilterDigits(f.rightAngle);
+    p.LeftAngle = StrToInt(f.leftAngle);
+    p.RightAngle = StrToInt(f.rightAngle);
     if (p.LeftAngle == p.RightAngle) return msg::AnglesEqual;
     if (p.LeftAngle < p.RightAngle) return msg::LeftNotGreater;
 
-    length(f.medtX, p.CenterX);
+    length(f.centerX, p.CenterX);
     if (p.CenterX < 0) return msg::NeedX;
-    length(f.medtY, p.CenterY);
+    length(f.centerY, p.CenterY);
     if (p.CenterY < 0) return msg::NeedY;
-    count(f.medtNumSegments, p.SegmentCount);
+    count(f.segments, p.SegmentCount);
     if (p.SegmentCount <= 0) return msg::NeedSegments;
-    length(f.medtSegmentLength, p.SegmentLength);
+    length(f.segmentLength, p.SegmentLength);
     if (p.SegmentLength <= 0) return msg::NeedSegmentLength;
-    count(f.medtSegmentWidth, p.SegmentWidth);
+    count(f.segmentWidth, p.SegmentWidth);
     if (p.SegmentWidth <= 0) return msg::NeedSegmentWidth;
-    length(f.medtRadius, p.Radius);
+    length(f.radius, p.Radius);
     if (p.Radius <= 0) return msg::NeedRadius;
-    length(f.medtCentralRadius, p.CentralRadius);
+    length(f.centralRadius, p.CentralRadius);
     if (p.CentralRadius < 0) return msg::NeedCentralRadius;
 
     if (p.CentralRadius == 0) p.CentralRadius = 1;

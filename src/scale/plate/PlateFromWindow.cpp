@@ -23,17 +23,17 @@ std::string Trimmed(std::string s) {
 }
 
 void TakeText(PlateScale& s, const FormFields& f) {
-    const auto left = ParseDecimalValue(f.edtValueLeft), right = ParseDecimalValue(f.edtValueRight);
+    const auto left = ParseDecimalValue(f.valueLeft), right = ParseDecimalValue(f.valueRight);
     if (left && right) {
         s.from = static_cast<double>(ValueOf(*left));
         s.to = static_cast<double>(ValueOf(*right));
     }
-    s.unit = Trimmed(f.edtUnit);
-    if (const auto h = ParseDecimalValue(f.edtTextHeight); h && h->Units > 0) s.numberHeight = static_cast<double>(ValueOf(*h));
-    if (!f.edtFont.empty()) s.font = f.edtFont;
-    s.numbers = f.cboxInside ? "in" : "out";
-    s.radial = f.cboxRadial;
-    s.decimal = f.cboxDecimalPoint ? "point" : "comma";
+    s.unit = Trimmed(f.unit);
+    if (const auto h = ParseDecimalValue(f.textHeight); h && h->Units > 0) s.numberHeight = static_cast<double>(ValueOf(*h));
+    if (!f.font.empty()) s.font = f.font;
+    s.numbers = f.numbersInside ? "in" : "out";
+    s.radial = f.radialNumbers;
+    s.decimal = f.decimalPoint ? "point" : "comma";
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ Plate PlateFromWindow(const ScaleParameters& p, const FormFields& f, const std::
     plate.plate.dpi = p.Dpi;
     plate.plate.pivot = PlatePair{mm(p.CenterX), mm(p.CenterY)};
     plate.plate.pivotDisc = mm(p.CentralRadius);
-    plate.plate.mirror = f.cboxMirror;
+    plate.plate.mirror = f.mirror;
 
     PlateScale s;
     s.radius = mm(p.Radius);
@@ -56,7 +56,7 @@ Plate PlateFromWindow(const ScaleParameters& p, const FormFields& f, const std::
     const std::int64_t length = p.SegmentLength, width = p.SegmentWidth;
     s.tickLength = {mm(2 * length), mm(length), mm(length / 2)};
     s.tickWidth = {mm(2 * width), mm(width), mm(width)};
-    const std::int32_t arc = StrToInt(f.medtArchLine);
+    const std::int32_t arc = StrToInt(f.arcWidth);
     s.arcWidth = mm(std::max(arc, 0));
     if (definitionActive) {
         s.law = "ticks";
@@ -65,12 +65,12 @@ Plate PlateFromWindow(const ScaleParameters& p, const FormFields& f, const std::
         s.segments = p.SegmentCount;
         // A master step beyond the count marks the two ends only, as the count does.
         s.master = static_cast<std::int32_t>(std::min<std::int64_t>(std::llabs(p.MasterEvery), p.SegmentCount));
-        s.mediumEvery = f.cboxHalfSmall ? 2 : 1;
+        s.mediumEvery = f.halfSmall ? 2 : 1;
     }
     TakeText(s, f);
     plate.scales.push_back(s);
 
-    if (f.cboxDual) {
+    if (f.doubledArc) {
         // The second arc: half the arc's pen (the thinnest line at least), as
         // far out as a minor tick reaches.
         PlateScale dual;
@@ -82,7 +82,7 @@ Plate PlateFromWindow(const ScaleParameters& p, const FormFields& f, const std::
         dual.numbers = "none";
         plate.scales.push_back(dual);
     }
-    if (f.cboxFrame) plate.frame = PlateFrame{mm(10), mm(std::max(StrToInt(f.medtFrameLine), 0)), clBlack};
+    if (f.frame) plate.frame = PlateFrame{mm(10), mm(std::max(StrToInt(f.frameWidth), 0)), clBlack};
     return plate;
 }
 

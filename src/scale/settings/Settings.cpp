@@ -35,7 +35,7 @@ std::vector<std::string> SettingsKeyNames() {
     std::vector<std::string> names;
     for (const FieldRow& row : FieldTable()) {
         names.emplace_back(row.key);
-        if (row.text == &F::medtHeight) names.emplace_back(kDpi);
+        if (row.text == &F::height) names.emplace_back(kDpi);
     }
     return names;
 }
@@ -45,7 +45,7 @@ void CreateSettings(const std::string& path) {
     IniFile(path).Update([](IniText& ini) {
         for (const FieldRow& row : FieldTable()) {
             ini.WriteText(row.section, row.key, row.firstRun);
-            if (row.text == &F::medtHeight) ini.WriteNumber(kDimensions, kDpi, kDefaultDpi);
+            if (row.text == &F::height) ini.WriteNumber(kDimensions, kDpi, kDefaultDpi);
         }
     });
 }
@@ -60,7 +60,7 @@ void ReadSettings(const IniText& ini, FormFields& fields, std::int32_t& dpi) {
             fields.*row.flag = ini.ReadFlag(row.section, row.key, row.missing[0] == '1');
         else
             SetFieldText(fields, row, ini.ReadText(row.section, row.key, row.missing));
-        if (row.text == &F::medtHeight) dpi = ini.ReadNumber(kDimensions, kDpi, kDefaultDpi);
+        if (row.text == &F::height) dpi = ini.ReadNumber(kDimensions, kDpi, kDefaultDpi);
     }
 }
 

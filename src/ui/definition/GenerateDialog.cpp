@@ -200,8 +200,8 @@ void TGenerateDialog::lawChanged() {
 void TGenerateDialog::SetArc(const FormFields& arc) {
     arc_ = arc;
     lblArc->setText(QString("Uhol vľavo %1°, vpravo %2°, polomer %3 mm (z hlavného okna)")
-                        .arg(QString::fromStdString(Trim(arc.edtLAngle)), QString::fromStdString(Trim(arc.edtRAngle)),
-                             QString::fromStdString(Trim(arc.medtRadius))));
+                        .arg(QString::fromStdString(Trim(arc.leftAngle)), QString::fromStdString(Trim(arc.rightAngle)),
+                             QString::fromStdString(Trim(arc.radius))));
     regenerate();
 }
 

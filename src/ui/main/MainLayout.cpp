@@ -40,19 +40,19 @@ constexpr Control Controls[] = {
     {Kind::Group, "gboxCenter", " Stred: ", "Panel1", 328, 8, 153, 97, 0},
     {Kind::Group, "gboxScale", " Stupnica: ", "Panel1", 8, 112, 473, 137, 0},
 
-    {Kind::Label, "Label1", "Šírka [mm]:", "gboxDimensions", 16, 28, 0, 0, 0},
+    {Kind::Label, "lblWidth", "Šírka [mm]:", "gboxDimensions", 16, 28, 0, 0, 0},
     {Kind::Masked, "medtWidth", nullptr, "gboxDimensions", 88, 24, 42, 21, 3},
-    {Kind::Label, "Label2", "Výška [mm]:", "gboxDimensions", 16, 58, 0, 0, 0},
+    {Kind::Label, "lblHeight", "Výška [mm]:", "gboxDimensions", 16, 58, 0, 0, 0},
     {Kind::Masked, "medtHeight", nullptr, "gboxDimensions", 88, 56, 42, 21, 3},
 
-    {Kind::Label, "Label3", "Ľavý uhol [deg]:", "gboxAngles", 8, 28, 0, 0, 0},
+    {Kind::Label, "lblLeftAngle", "Ľavý uhol [deg]:", "gboxAngles", 8, 28, 0, 0, 0},
     {Kind::Plain, "edtLAngle", nullptr, "gboxAngles", 96, 24, 41, 21, 0},
-    {Kind::Label, "Label4", "Pravý uhol [deg]:", "gboxAngles", 8, 58, 0, 0, 0},
+    {Kind::Label, "lblRightAngle", "Pravý uhol [deg]:", "gboxAngles", 8, 58, 0, 0, 0},
     {Kind::Plain, "edtRAngle", nullptr, "gboxAngles", 96, 56, 41, 21, 0},
 
-    {Kind::Label, "Label8", "X [mm]:", "gboxCenter", 32, 28, 0, 0, 0},
+    {Kind::Label, "lblX", "X [mm]:", "gboxCenter", 32, 28, 0, 0, 0},
     {Kind::Masked, "medtX", nullptr, "gboxCenter", 88, 24, 42, 21, 3},
-    {Kind::Label, "Label9", "Y [mm]:", "gboxCenter", 32, 58, 0, 0, 0},
+    {Kind::Label, "lblY", "Y [mm]:", "gboxCenter", 32, 58, 0, 0, 0},
     {Kind::Masked, "medtY", nullptr, "gboxCenter", 88, 56, 42, 21, 3},
 
     {Kind::Label, "lblNumSegments", "Počet segmentov:", "gboxScale", 16, 18, 0, 0, 0},
@@ -76,11 +76,11 @@ constexpr Control Controls[] = {
     {Kind::Masked, "medtCentralRadius", nullptr, "gboxScale", 408, 102, 41, 21, 3},
     {Kind::Check, "cboxMirror", "Prehodiť stranovo", "gboxScale", 180, 106, 113, 17, 0},
 
-    {Kind::Panel, "pnlBotom", nullptr, "Panel1", 2, 255, 484, 41, 0},
+    {Kind::Panel, "pnlButtons", nullptr, "Panel1", 2, 255, 484, 41, 0},
 
-    {Kind::Button, "btnManual", "&Manuálna definícia", "pnlBotom", 32, 8, 129, 25, 0},
-    {Kind::Button, "btnSave", "&Uložiť obrázok", "pnlBotom", 168, 8, 129, 25, 0},
-    {Kind::Button, "btnClose", "&Koniec", "pnlBotom", 304, 8, 129, 25, 0},
+    {Kind::Button, "btnManual", "&Manuálna definícia", "pnlButtons", 32, 8, 129, 25, 0},
+    {Kind::Button, "btnSave", "&Uložiť obrázok", "pnlButtons", 168, 8, 129, 25, 0},
+    {Kind::Button, "btnClose", "&Koniec", "pnlButtons", 304, 8, 129, 25, 0},
 
     // The texts of the scale, below the older panel, which stays as it was.
     {Kind::Group, "gboxNumbers", " Čísla: ", "Panel2", 8, 4, 473, 133, 0},

@@ -64,10 +64,10 @@ std::int32_t FirstDifferentRow(const Drawn& d, std::int32_t rows) {
 constexpr std::int32_t kBandRows[] = {1, 2, 7, 64, 1000};
 
 FormFields Numbered(FormFields f = WorkedFields()) {
-    f.edtTextHeight = "2,5";
-    f.edtValueLeft = "0";
-    f.edtValueRight = "10";
-    f.edtUnit = "mA";
+    f.textHeight = "2,5";
+    f.valueLeft = "0";
+    f.valueRight = "10";
+    f.unit = "mA";
     return f;
 }
 
@@ -80,16 +80,16 @@ std::string Bytes(const std::string& path) {
 
 TEST(ListRaster, BandsPaintTheWholePicturesPixels) {
     FormFields frame = WorkedFields();
-    frame.cboxFrame = frame.cboxMirror = true;
-    frame.medtFrameLine = "9";
+    frame.frame = frame.mirror = true;
+    frame.frameWidth = "9";
     // Wide slanted ticks (corners of the body's quadrilateral), their round
     // dots, a wide arc, the central dot and numbers: with one-row bands a
     // boundary runs through each of them.
     FormFields wide = Numbered();
-    wide.medtSegmentWidth = "13";
-    wide.medtArchLine = "12";
-    wide.medtCentralRadius = "6";
-    wide.cboxRadial = true;
+    wide.segmentWidth = "13";
+    wide.arcWidth = "12";
+    wide.centralRadius = "6";
+    wide.radialNumbers = true;
     struct Row {
         const char* name;
         Drawn d;
@@ -114,22 +114,22 @@ TEST(ListRaster, RandomScalesAndDefinitionsPaintTheSameInBands) {
     int drawn = 0;
     for (int i = 0; i < 60; ++i) {
         FormFields f = WorkedFields();
-        f.medtWidth = std::to_string(pick(10, 90));
-        f.medtHeight = std::to_string(pick(10, 60));
-        f.medtX = std::to_string(pick(-10, 100));
-        f.medtY = std::to_string(pick(-10, 70));
-        f.medtRadius = std::to_string(pick(1, 60));
-        f.medtCentralRadius = std::to_string(pick(0, 40));
-        f.edtLAngle = std::to_string(pick(-90, 270));
-        f.edtRAngle = std::to_string(pick(-360, 90));
-        f.medtNumSegments = std::to_string(pick(1, 40));
-        f.medtSegmentLength = std::to_string(pick(1, 9));
-        f.medtSegmentWidth = std::to_string(pick(1, 30));
-        f.medtArchLine = std::to_string(pick(0, 25));
-        f.medtFrameLine = std::to_string(pick(1, 20));
-        f.medtMasterSegment = std::to_string(pick(0, 6));
-        f.cboxDual = pick(0, 1), f.cboxHalfSmall = pick(0, 1), f.cboxFrame = pick(0, 1), f.cboxMirror = pick(0, 1);
-        if (pick(0, 2) == 0) f = Numbered(f), f.cboxInside = pick(0, 1), f.cboxRadial = pick(0, 1);
+        f.width = std::to_string(pick(10, 90));
+        f.height = std::to_string(pick(10, 60));
+        f.centerX = std::to_string(pick(-10, 100));
+        f.centerY = std::to_string(pick(-10, 70));
+        f.radius = std::to_string(pick(1, 60));
+        f.centralRadius = std::to_string(pick(0, 40));
+        f.leftAngle = std::to_string(pick(-90, 270));
+        f.rightAngle = std::to_string(pick(-360, 90));
+        f.segments = std::to_string(pick(1, 40));
+        f.segmentLength = std::to_string(pick(1, 9));
+        f.segmentWidth = std::to_string(pick(1, 30));
+        f.arcWidth = std::to_string(pick(0, 25));
+        f.frameWidth = std::to_string(pick(1, 20));
+        f.masterEvery = std::to_string(pick(0, 6));
+        f.doubledArc = pick(0, 1), f.halfSmall = pick(0, 1), f.frame = pick(0, 1), f.mirror = pick(0, 1);
+        if (pick(0, 2) == 0) f = Numbered(f), f.numbersInside = pick(0, 1), f.radialNumbers = pick(0, 1);
         std::vector<std::string> definition;
         if (pick(0, 2) == 0)
             for (int k = pick(1, 12); k > 0; --k)
@@ -154,9 +154,9 @@ TEST(ListRaster, RandomScalesAndDefinitionsPaintTheSameInBands) {
 // takes two bands.
 TEST(ListRaster, BandedFilesAreTheWholePicturesFiles) {
     FormFields f = Numbered();
-    f.cboxFrame = true;
+    f.frame = true;
     for (bool mirror : {false, true}) {
-        f.cboxMirror = mirror;
+        f.mirror = mirror;
         const Drawn d = Draw(f);
         ASSERT_GT(d.whole->Height(), BandRows(d.whole->Width(), d.whole->Height()));
         for (OutputFormat format : {OutputFormat::Bmp, OutputFormat::Png}) {

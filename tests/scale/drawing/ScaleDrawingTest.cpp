@@ -121,7 +121,7 @@ TEST(ScaleDrawing, WorkedExampleCallsAndPixels) {
 
 TEST(ScaleDrawing, HalfSmallDoublesCountAndMasterInPlace) {
     FormFields f = WorkedFields();
-    f.cboxHalfSmall = true;
+    f.halfSmall = true;
     Drawn d = Draw(f);
     EXPECT_EQ(d.p.SegmentCount, 20);
     EXPECT_EQ(d.p.MasterEvery, 10);
@@ -135,8 +135,8 @@ TEST(ScaleDrawing, HalfSmallDoublesCountAndMasterInPlace) {
 
 TEST(ScaleDrawing, DoubledArcWithHalvedPen) {
     FormFields f = WorkedFields();
-    f.cboxDual = true;
-    f.medtArchLine = "3";
+    f.doubledArc = true;
+    f.arcWidth = "3";
     Drawn d = Draw(f);
     // Second chain starts after the first arc's MoveTo and 91 LineTo.
     const std::size_t second = 1 + 92;
@@ -145,14 +145,14 @@ TEST(ScaleDrawing, DoubledArcWithHalvedPen) {
     EXPECT_EQ(d.log[second + 1 + 90], (Call{Call::LineTo, 502, 384, 0, 0, 1}));
     EXPECT_EQ(d.log[2].penWidth, 3);
 
-    f.medtArchLine = "0";  // no arc, the doubled one with the thinnest pen
+    f.arcWidth = "0";  // no arc, the doubled one with the thinnest pen
     Drawn z = Draw(f);
     EXPECT_EQ(z.log[1], (Call{Call::MoveTo, 1388, 384, 0, 0, 0}));
 }
 
 TEST(ScaleDrawing, FrameAndMirror) {
     FormFields f = WorkedFields();
-    f.cboxFrame = true;
+    f.frame = true;
     Drawn d = Draw(f);
     const std::size_t n = d.log.size();
     EXPECT_EQ(d.log[n - 5], (Call{Call::MoveTo, 10, 10, 0, 0, 1}));
@@ -163,7 +163,7 @@ TEST(ScaleDrawing, FrameAndMirror) {
     EXPECT_EQ(d.bitmap->Pixel(10, 500), clBlack);
     EXPECT_EQ(d.bitmap->Pixel(1880, 935), clBlack);
 
-    f.cboxMirror = true;
+    f.mirror = true;
     Drawn m = Draw(f);
     EXPECT_TRUE(m.list.Mirrored);
     EXPECT_FALSE(d.list.Mirrored);
@@ -175,16 +175,16 @@ TEST(ScaleDrawing, FrameAndMirror) {
 
 TEST(ScaleDrawing, SegmentCountLimitAndMasterFallback) {
     FormFields f = WorkedFields();
-    f.medtNumSegments = "255";
+    f.segments = "255";
     EXPECT_EQ(Segments(Draw(f).log, 93).size(), 256u);
-    f.medtNumSegments = "127";
-    f.cboxHalfSmall = true;
+    f.segments = "127";
+    f.halfSmall = true;
     EXPECT_EQ(Segments(Draw(f).log, 93).size(), 255u);
     for (const char* count : {"256", "128"}) {
         ScaleParameters p = Fresh();
         FormFields g = WorkedFields();
-        g.medtNumSegments = count;
-        g.cboxHalfSmall = std::string(count) == "128";
+        g.segments = count;
+        g.halfSmall = std::string(count) == "128";
         ASSERT_EQ(ReadScaleParameters(p, g), std::nullopt);
         ScaleParameters q = p;
         EXPECT_THROW(DrawScale(p, g, {}, false), ERangeError) << count;
@@ -192,28 +192,28 @@ TEST(ScaleDrawing, SegmentCountLimitAndMasterFallback) {
     }
 
     FormFields m = WorkedFields();
-    m.medtMasterSegment = "0";  // fallback: 10 mm in pixels, masters only at the ends
+    m.masterEvery = "0";  // fallback: 10 mm in pixels, masters only at the ends
     Drawn d = Draw(m);
     EXPECT_EQ(d.p.MasterEvery, 236);
     const auto segs = Segments(d.log, 93);
     for (std::size_t i = 0; i < segs.size(); ++i) EXPECT_EQ(segs[i].width, (i == 0 || i == 10) ? 2 : 1) << i;
 
-    m.medtMasterSegment = "";
+    m.masterEvery = "";
     ScaleParameters p = Fresh();
     ASSERT_EQ(ReadScaleParameters(p, m), std::nullopt);
     EXPECT_THROW(DrawScale(p, m, {}, false), EConvertError);
 
     ScaleParameters low = Fresh(12);  // the fallback, 1 mm at 12 dpi, rounds to 0
     FormFields l = WorkedFields();
-    l.medtMasterSegment = "0";
-    l.medtNumSegments = "1";
+    l.masterEvery = "0";
+    l.segments = "1";
     ASSERT_EQ(ReadScaleParameters(low, l), std::nullopt);
     EXPECT_THROW(DrawScale(low, l, {}, false), EDivByZero);
 }
 
 TEST(ScaleDrawing, SevenSegmentsStepInFractions) {
     FormFields f = WorkedFields();
-    f.medtNumSegments = "7";
+    f.segments = "7";
     Drawn d = Draw(f);
     const auto segs = Segments(d.log, 93);
     ASSERT_EQ(segs.size(), 8u);
@@ -287,12 +287,12 @@ TEST(PictureCommand, DefinitionServesOnePictureAndErrorsKeepIt) {
     FormFields f = WorkedFields();
 
     // An input message and an error leave the definition chosen.
-    f.medtRadius = "";
+    f.radius = "";
     EXPECT_EQ(RunPictureCommand(s, f, []() { return std::optional<std::string>(); }).outcome,
               PictureResult::Message);
     EXPECT_TRUE(s.DefinitionActive);
     f = WorkedFields();
-    f.medtMasterSegment = "";
+    f.masterEvery = "";
     EXPECT_THROW(RunPictureCommand(s, f, []() { return std::optional<std::string>("x"); }), EConvertError);
     EXPECT_TRUE(s.DefinitionActive);
     f = WorkedFields();
@@ -336,18 +336,18 @@ TEST(PictureCommand, HalfSmallDoublingCarriesOverAndMasterIsReadAfresh) {
     TestDir dir;
     PictureSession s = Session600();
     FormFields half = WorkedFields();
-    half.cboxHalfSmall = true;
+    half.halfSmall = true;
     Picture(s, half, dir, "1.bmp");  // leaves SegmentCount 20, MasterEvery 10
     // '1 5' is no integer: the doubled 20 stays and is doubled again, while
     // the master interval is read afresh (5, doubled once to 10).
-    half.medtNumSegments = "1 5";
+    half.segments = "1 5";
     const std::string again = Picture(s, half, dir, "2.bmp");
     EXPECT_EQ(s.Params.SegmentCount, 40);
     EXPECT_EQ(s.Params.MasterEvery, 10);
     PictureSession fresh = Session600();
     FormFields twenty = WorkedFields();
-    twenty.medtNumSegments = "20";
-    twenty.cboxHalfSmall = true;
+    twenty.segments = "20";
+    twenty.halfSmall = true;
     EXPECT_TRUE(Picture(fresh, twenty, dir, "3.bmp") == again);
 
     // Without the option the next picture is the worked example's again:
@@ -362,12 +362,12 @@ TEST(PictureCommand, CentralRadiusFixUpCarriesIntoAnEmptyField) {
     TestDir dir;
     PictureSession s = Session600();
     FormFields f = WorkedFields();
-    f.medtRadius = "30";
-    f.medtCentralRadius = "30";  // 709 pixels, as large as the radius: 699
+    f.radius = "30";
+    f.centralRadius = "30";  // 709 pixels, as large as the radius: 699
     Picture(s, f, dir, "1.bmp");
     EXPECT_EQ(s.Params.CentralRadius, 699);
-    f.medtRadius = "35";  // 827 pixels: the carried 699 needs no fix-up
-    f.medtCentralRadius = "";
+    f.radius = "35";  // 827 pixels: the carried 699 needs no fix-up
+    f.centralRadius = "";
     Picture(s, f, dir, "2.bmp");
     EXPECT_EQ(s.Params.CentralRadius, 699);
 }

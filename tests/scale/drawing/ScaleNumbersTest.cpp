@@ -71,7 +71,7 @@ TEST(ScaleNumbers, WorkedExampleNumbersTheMastersRightToLeft) {
 
 TEST(ScaleNumbers, HalfSmallKeepsNumbersOnTheSameMasters) {
     FormFields f = WorkedFields();
-    f.cboxHalfSmall = true;
+    f.halfSmall = true;
     const ScaleParameters p = Drawn(f);
     const auto numbers = UniformTickNumbers(p, Value("0"), Value("10"));
     EXPECT_EQ(numbers, (std::vector<TickNumber>{{0, 45.0, "10"}, {10, 90.0, "5"}, {20, 135.0, "0"}}));
@@ -79,8 +79,8 @@ TEST(ScaleNumbers, HalfSmallKeepsNumbersOnTheSameMasters) {
 
 TEST(ScaleNumbers, FewestDecimalsPerValueWithCommaOrPoint) {
     FormFields f = WorkedFields();
-    f.medtNumSegments = "4";
-    f.medtMasterSegment = "1";
+    f.segments = "4";
+    f.masterEvery = "1";
     const ScaleParameters p = Drawn(f);
     const auto comma = UniformTickNumbers(p, Value("1"), Value("0"));
     EXPECT_EQ(Texts(comma), (std::vector<std::string>{"0", "0,25", "0,5", "0,75", "1"}));
@@ -91,8 +91,8 @@ TEST(ScaleNumbers, FewestDecimalsPerValueWithCommaOrPoint) {
 
 TEST(ScaleNumbers, EndsExactAndInexactValuesRoundedToSixDecimals) {
     FormFields f = WorkedFields();
-    f.medtNumSegments = "3";
-    f.medtMasterSegment = "1";
+    f.segments = "3";
+    f.masterEvery = "1";
     const ScaleParameters p = Drawn(f);
     EXPECT_EQ(Texts(UniformTickNumbers(p, Value("-1"), Value("1,5"))),
               (std::vector<std::string>{"1,5", "0,666667", "-0,166667", "-1"}));

@@ -64,9 +64,9 @@ constexpr long double NumberMm = 2.5L;
 
 FormFields Numbered(const std::string& left = "0", const std::string& right = "10") {
     FormFields f = WorkedFields();
-    f.edtTextHeight = "2,5";
-    f.edtValueLeft = left;
-    f.edtValueRight = right;
+    f.textHeight = "2,5";
+    f.valueLeft = left;
+    f.valueRight = right;
     return f;
 }
 
@@ -121,10 +121,10 @@ TEST(ScaleText, WorkedExampleNumbersSitBesideTheirMasterTicks) {
 TEST(ScaleText, NoTextSettingLeavesThePictureAsItWas) {
     const Picture plain = Draw(WorkedFields());
     FormFields f = WorkedFields();
-    f.edtValueLeft = "0";           // one value alone gives no numbers
-    f.edtTextHeight = "nonsense";   // tested only when text is drawn
-    f.edtFont = "No Such Family";
-    f.cboxInside = f.cboxRadial = f.cboxDecimalPoint = true;
+    f.valueLeft = "0";           // one value alone gives no numbers
+    f.textHeight = "nonsense";   // tested only when text is drawn
+    f.font = "No Such Family";
+    f.numbersInside = f.radialNumbers = f.decimalPoint = true;
     EXPECT_TRUE(SamePixels(*Draw(f).bitmap, *plain.bitmap));
     ScaleParameters p = Fresh();
     ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
@@ -153,7 +153,7 @@ TEST(ScaleText, DefinitionLabelsBesideTheirOwnTicks) {
 
 TEST(ScaleText, UnitCentredAboveThePivot) {
     FormFields f = WorkedFields();
-    f.edtUnit = "  mA ";
+    f.unit = "  mA ";
     const Picture plain = Draw(WorkedFields());
     const Picture with = Draw(f);
     const ScaleParameters& p = with.p;
@@ -168,7 +168,7 @@ TEST(ScaleText, UnitCentredAboveThePivot) {
 TEST(ScaleText, InsideAndTurned) {
     const Picture plain = Draw(WorkedFields());
     FormFields inside = Numbered("0", "100");
-    inside.cboxInside = true;
+    inside.numbersInside = true;
     const Picture in = Draw(inside);
     const ScaleParameters& p = in.p;
     const std::int32_t third = p.Width / 3;
@@ -185,7 +185,7 @@ TEST(ScaleText, InsideAndTurned) {
     // its radius its ink is about as high as wide.
     const Ink upright = TextInk(*Draw(Numbered("0", "100")).bitmap, *plain.bitmap, 2 * third, p.Width);
     FormFields radial = Numbered("0", "100");
-    radial.cboxRadial = true;
+    radial.radialNumbers = true;
     const Ink turned = TextInk(*Draw(radial).bitmap, *plain.bitmap, 2 * third, p.Width);
     EXPECT_GT(upright.Width(), 1.8 * upright.Height());
     EXPECT_NEAR(static_cast<double>(turned.Width()) / turned.Height(), 1.0, 0.3);
@@ -194,9 +194,9 @@ TEST(ScaleText, InsideAndTurned) {
 
 TEST(ScaleText, MirrorTurnsTheTextWithThePicture) {
     FormFields f = Numbered();
-    f.edtUnit = "mA";
+    f.unit = "mA";
     const Picture straight = Draw(f);
-    f.cboxMirror = true;
+    f.mirror = true;
     const Picture mirrored = Draw(f);
     const TBitmap& a = *straight.bitmap;
     const TBitmap& b = *mirrored.bitmap;
@@ -207,7 +207,7 @@ TEST(ScaleText, MirrorTurnsTheTextWithThePicture) {
     // The vector list keeps the texts unmirrored and mirrors them all at once.
     ScaleParameters p1 = Fresh(), p2 = Fresh();
     FormFields g = f;
-    g.cboxMirror = false;
+    g.mirror = false;
     ASSERT_EQ(ReadScaleParameters(p1, f), std::nullopt);
     ASSERT_EQ(ReadScaleParameters(p2, g), std::nullopt);
     DisplayList m = RecordScale(p1, f, {}, false);
@@ -226,7 +226,7 @@ TEST(ScaleText, DecimalPointKey) {
     const ScaleParameters p = Draw(f).p;
     ASSERT_EQ(ReadScaleText(p, f, false, t), std::nullopt);
     EXPECT_EQ(UniformTickNumbers(p, *t.left, *t.right, t.mark)[1].Text, "0,5");
-    f.cboxDecimalPoint = true;
+    f.decimalPoint = true;
     ASSERT_EQ(ReadScaleText(p, f, false, t), std::nullopt);
     EXPECT_EQ(UniformTickNumbers(p, *t.left, *t.right, t.mark)[1].Text, "0.5");
 }
@@ -252,16 +252,16 @@ TEST(ScaleText, BadInputStopsThePictureWithItsSentence) {
     EXPECT_EQ(run(Numbered("x", "")), "Hodnota vľavo musí byť číslo.");
     FormFields f = Numbered();
     for (const char* bad : {"0", "0,0", "-1", "", "abc"}) {
-        f.edtTextHeight = bad;
+        f.textHeight = bad;
         EXPECT_EQ(run(f), "Treba zadať výšku písma.") << bad;
     }
-    f.edtTextHeight = "40";  // the plate's smaller side: 40 mm fits
+    f.textHeight = "40";  // the plate's smaller side: 40 mm fits
     EXPECT_EQ(run(f), "drawn");
-    f.edtTextHeight = "40,1";
+    f.textHeight = "40,1";
     EXPECT_EQ(run(f), "Výška písma musí byť menšia, ako šírka a výška stupnice.");
     // A label asks for a text height too; without text the field is not read.
     FormFields g = WorkedFields();
-    g.edtTextHeight = "0";
+    g.textHeight = "0";
     EXPECT_EQ(run(g, {"90,M,5"}), "Treba zadať výšku písma.");
     EXPECT_EQ(run(g, {"90,M"}), "drawn");
     EXPECT_EQ(run(g), "drawn");
@@ -269,8 +269,8 @@ TEST(ScaleText, BadInputStopsThePictureWithItsSentence) {
 
 TEST(ScaleText, MissingGlyphDrawsTheFallbackNeverFails) {
     FormFields f = WorkedFields();
-    f.edtUnit = "日\xC0";  // no glyph in the font, and a byte that is no UTF-8
-    f.edtFont = "No Such Family";
+    f.unit = "日\xC0";  // no glyph in the font, and a byte that is no UTF-8
+    f.font = "No Such Family";
     const Picture plain = Draw(WorkedFields());
     const Picture with = Draw(f);
     EXPECT_GT(TextInk(*with.bitmap, *plain.bitmap, 0, with.p.Width).black, 0);
@@ -302,11 +302,11 @@ TEST(TextFiles, SettingsTurnUtf8OnlyForACharacterBeyondTheCodePage) {
     const std::string path = dir.Path("s.ini");
     CreateSettings(path);
     FormFields f = FirstRunFields();
-    f.edtUnit = "µA";  // in the code page
+    f.unit = "µA";  // in the code page
     SaveSettings(path, f);
     EXPECT_NE(dir.Read("s.ini").find("Unit=\xB5" "A\r\n"), std::string::npos);
-    f.edtUnit = "MΩ";
-    f.edtValueRight = "∞";
+    f.unit = "MΩ";
+    f.valueRight = "∞";
     SaveSettings(path, f);
     const std::string bytes = dir.Read("s.ini");
     EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF[Dimensions]\r\nWidth=80\r\n", 0), 0u);

@@ -32,24 +32,24 @@ using Sentences = std::vector<std::string>;
 
 TEST(TextCollisions, CrowdedTextsAreSaidRoomyOnesAreNot) {
     const auto values = [](const char* left, const char* right) {
-        return [=](FormFields& f) { f.edtValueLeft = left, f.edtValueRight = right; };
+        return [=](FormFields& f) { f.valueLeft = left, f.valueRight = right; };
     };
     // Roomy: 0, 5 and 10 at the three master ticks, and the same with a unit.
     EXPECT_EQ(Checked(values("0", "10")).warnings, Sentences{});
-    EXPECT_EQ(Checked([&](FormFields& f) { values("0", "10")(f), f.edtUnit = "V"; }).warnings, Sentences{});
+    EXPECT_EQ(Checked([&](FormFields& f) { values("0", "10")(f), f.unit = "V"; }).warnings, Sentences{});
     EXPECT_EQ(Checked([](FormFields&) {}).warnings, Sentences{});  // no text at all
 
     // A number at every tick: neighbours 9 degrees apart touch, named as read.
-    const TextCheck crowded = Checked([&](FormFields& f) { values("-10", "0")(f), f.medtMasterSegment = "1"; });
+    const TextCheck crowded = Checked([&](FormFields& f) { values("-10", "0")(f), f.masterEvery = "1"; });
     ASSERT_EQ(crowded.warnings.size(), 10u);
     EXPECT_EQ(crowded.warnings[2], "Čísla -3 a -2 sa prekrývajú.");
     EXPECT_EQ(crowded.marks.size(), 11u);  // every number once
 
     // A plate too low for the numbers over the arc.
-    EXPECT_EQ(Checked([&](FormFields& f) { values("0", "10")(f), f.medtHeight = "20"; }).warnings,
+    EXPECT_EQ(Checked([&](FormFields& f) { values("0", "10")(f), f.height = "20"; }).warnings,
               (Sentences{"Číslo 10 presahuje okraj štítka.", "Číslo 5 presahuje okraj štítka."}));
     // Numbers inside the arc under the unit.
-    EXPECT_EQ(Checked([&](FormFields& f) { values("0", "10")(f), f.cboxInside = true, f.edtUnit = "V"; }).warnings,
+    EXPECT_EQ(Checked([&](FormFields& f) { values("0", "10")(f), f.numbersInside = true, f.unit = "V"; }).warnings,
               Sentences{"Jednotka V a číslo 5 sa prekrývajú."});
     // A label beside a short tick, a long tick two degrees away.
     const TextCheck tick = Checked([](FormFields&) {}, {"90,S,5", "92,M"});

@@ -239,11 +239,11 @@ std::vector<std::string> Collisions(const std::string& law, int radius) {
     const auto lines = GenerateDefinition(Described(law + "radius = " + std::to_string(radius) + "\n"));
     ScaleParameters p = Fresh(200);
     FormFields f = FirstRunFields();
-    f.medtRadius = std::to_string(radius);
-    f.medtWidth = std::to_string(2 * radius + 60);
-    f.medtHeight = std::to_string(radius + 30);
-    f.medtX = std::to_string(radius + 30);
-    f.medtY = "3";
+    f.radius = std::to_string(radius);
+    f.width = std::to_string(2 * radius + 60);
+    f.height = std::to_string(radius + 30);
+    f.centerX = std::to_string(radius + 30);
+    f.centerY = "3";
     EXPECT_EQ(ReadScaleParameters(p, f), std::nullopt);
     RecordingSurface surface(p.Dpi, p.PixelsPerMm);
     TextCheck check;

@@ -14,8 +14,8 @@ TEST(ScaleParameters, MillimetresToPixelsAt600Dpi) {
     // The same figures through ReadScaleParameters.
     ScaleParameters p = Fresh();
     FormFields f = WorkedFields();
-    f.medtCentralRadius = "30";
-    f.medtRadius = "30";
+    f.centralRadius = "30";
+    f.radius = "30";
     ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
     EXPECT_EQ(p.Width, 1890);
     EXPECT_EQ(p.Height, 945);
@@ -37,12 +37,12 @@ TEST(ScaleParameters, EachTestShowsItsSentenceInOrder) {
         const char* message;
     };
     const Row rows[] = {
-        {&FormFields::medtHeight, "0", msg::NeedHeight},
-        {&FormFields::medtWidth, "", msg::NeedWidth},
-        {&FormFields::medtNumSegments, "0", msg::NeedSegments},
-        {&FormFields::medtSegmentLength, "0", msg::NeedSegmentLength},
-        {&FormFields::medtSegmentWidth, "", msg::NeedSegmentWidth},
-        {&FormFields::medtRadius, "0", msg::NeedRadius},
+        {&FormFields::height, "0", msg::NeedHeight},
+        {&FormFields::width, "", msg::NeedWidth},
+        {&FormFields::segments, "0", msg::NeedSegments},
+        {&FormFields::segmentLength, "0", msg::NeedSegmentLength},
+        {&FormFields::segmentWidth, "", msg::NeedSegmentWidth},
+        {&FormFields::radius, "0", msg::NeedRadius},
     };
     for (const Row& r : rows) {
         ScaleParameters p = Fresh();
@@ -88,8 +88,8 @@ TEST(ScaleParameters, AngleRepairAndTests) {
     for (const Row& r : rows) {
         ScaleParameters p = Fresh();
         FormFields f = WorkedFields();
-        f.edtLAngle = r.left;
-        f.edtRAngle = r.right;
+        f.leftAngle = r.left;
+        f.rightAngle = r.right;
         if (r.convertError) {
             try {
                 ReadScaleParameters(p, f);
@@ -100,21 +100,21 @@ TEST(ScaleParameters, AngleRepairAndTests) {
         } else {
             EXPECT_EQ(ReadScaleParameters(p, f), r.message) << r.left;
         }
-        EXPECT_EQ(f.edtLAngle, r.leftAfter);
-        EXPECT_EQ(f.edtRAngle, r.right);
+        EXPECT_EQ(f.leftAngle, r.leftAfter);
+        EXPECT_EQ(f.rightAngle, r.right);
     }
 }
 
 TEST(ScaleParameters, ValuesCarryOverWhenAFieldIsNoInteger) {
     ScaleParameters p = Fresh();
     FormFields f = WorkedFields();
-    f.medtX = "";  // first command: 0 is accepted
+    f.centerX = "";  // first command: 0 is accepted
     ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
     EXPECT_EQ(p.CenterX, 0);
-    f.medtX = "40";
+    f.centerX = "40";
     ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
-    f.medtX = "";
-    f.medtNumSegments = "1 5";
+    f.centerX = "";
+    f.segments = "1 5";
     p.SegmentCount = 20;  // as a half-small picture leaves it
     ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
     EXPECT_EQ(p.CenterX, 945);
@@ -123,17 +123,17 @@ TEST(ScaleParameters, ValuesCarryOverWhenAFieldIsNoInteger) {
     // A message for a later field leaves the earlier values stored.
     ScaleParameters q = Fresh();
     FormFields g = WorkedFields();
-    g.medtWidth = "50";
-    g.edtLAngle = "90x";
-    g.medtRadius = "";
+    g.width = "50";
+    g.leftAngle = "90x";
+    g.radius = "";
     EXPECT_EQ(ReadScaleParameters(q, g), std::string(msg::NeedRadius));
     EXPECT_EQ(q.Width, 1181);
-    EXPECT_EQ(g.edtLAngle, "90");
+    EXPECT_EQ(g.leftAngle, "90");
 
     // Central radius: empty on the first command becomes 1.
     ScaleParameters c = Fresh();
     FormFields h = WorkedFields();
-    h.medtCentralRadius = "";
+    h.centralRadius = "";
     ASSERT_EQ(ReadScaleParameters(c, h), std::nullopt);
     EXPECT_EQ(c.CentralRadius, 1);
 }
@@ -143,15 +143,15 @@ TEST(ScaleParameters, CentralRadiusRefusesOnlyNegativeValues) {
     // radius - 10 = -5; the next command with an empty field refuses it.
     ScaleParameters p = Fresh(25);
     FormFields f = WorkedFields();
-    f.medtRadius = "5";
-    f.medtSegmentLength = "30";
-    f.medtX = "0";
-    f.medtY = "0";
-    f.medtCentralRadius = "10";
+    f.radius = "5";
+    f.segmentLength = "30";
+    f.centerX = "0";
+    f.centerY = "0";
+    f.centralRadius = "10";
     ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
     EXPECT_EQ(p.Radius, 5);
     EXPECT_EQ(p.CentralRadius, -5);
-    f.medtCentralRadius = "";
+    f.centralRadius = "";
     EXPECT_EQ(ReadScaleParameters(p, f), std::string(msg::NeedCentralRadius));
 }
 

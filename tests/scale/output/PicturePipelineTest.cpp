@@ -29,12 +29,12 @@ TEST(PicturePipeline, RefusesWithTheFirstFailingTestInTheCommandsOrder) {
         std::string sentence;
     } rows[] = {
         {{}, ""},
-        {{{&FormFields::medtRadius, ""}, {&FormFields::edtValueLeft, "x"}}, msg::NeedRadius},
+        {{{&FormFields::radius, ""}, {&FormFields::valueLeft, "x"}}, msg::NeedRadius},
         // The texts come before any drawing: no range error for 256 intervals.
-        {{{&FormFields::medtNumSegments, "256"}, {&FormFields::edtValueLeft, "x"}}, msg::ValueLeftNotNumber},
-        {{{&FormFields::edtValueLeft, "1"}, {&FormFields::edtValueRight, "x"}}, msg::ValueRightNotNumber},
-        {{{&FormFields::edtUnit, "V"}, {&FormFields::edtTextHeight, "0"}}, msg::NeedTextHeight},
-        {{{&FormFields::edtTextHeight, "0"}}, ""},  // no text: the height is not asked for
+        {{{&FormFields::segments, "256"}, {&FormFields::valueLeft, "x"}}, msg::ValueLeftNotNumber},
+        {{{&FormFields::valueLeft, "1"}, {&FormFields::valueRight, "x"}}, msg::ValueRightNotNumber},
+        {{{&FormFields::unit, "V"}, {&FormFields::textHeight, "0"}}, msg::NeedTextHeight},
+        {{{&FormFields::textHeight, "0"}}, ""},  // no text: the height is not asked for
     };
     for (const auto& row : rows) {
         FormFields f = WorkedFields();
@@ -43,16 +43,16 @@ TEST(PicturePipeline, RefusesWithTheFirstFailingTestInTheCommandsOrder) {
     }
     // A label in the definition drawn asks for the text height too.
     FormFields f = WorkedFields();
-    f.edtTextHeight = "0";
+    f.textHeight = "0";
     EXPECT_EQ(Refusal(f, {"45,M,10", "135,M"}, true), msg::NeedTextHeight);
     EXPECT_EQ(Refusal(f, {"45,M,10", "135,M"}, false), "");
 }
 
 TEST(PicturePipeline, JobDrawsTheSamePictureOnEverySurfaceFromTheSameStart) {
     FormFields f = WorkedFields();
-    f.cboxHalfSmall = true;
-    f.edtValueLeft = "0";
-    f.edtValueRight = "10";
+    f.halfSmall = true;
+    f.valueLeft = "0";
+    f.valueRight = "10";
     ScaleParameters p = Fresh();
     const PreparedPicture r = PreparePicture(p, f, {}, false);
     const PictureJob& job = std::get<PictureJob>(r);
@@ -69,8 +69,8 @@ TEST(PicturePipeline, JobDrawsTheSamePictureOnEverySurfaceFromTheSameStart) {
 
     // A drawing that fails part way still leaves what it reached.
     FormFields big = WorkedFields();
-    big.medtNumSegments = "200";
-    big.cboxHalfSmall = true;  // 400 intervals
+    big.segments = "200";
+    big.halfSmall = true;  // 400 intervals
     ScaleParameters q = Fresh();
     const PreparedPicture failing = PreparePicture(q, big, {}, false);
     RasterSurface surface;

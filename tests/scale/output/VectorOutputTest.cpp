@@ -64,9 +64,9 @@ TEST(SvgFile, WorkedExampleAtTrueSizeOverTheRasterPixels) {
 
 TEST(SvgFile, FrameMirrorAndThinPens) {
     FormFields f = WorkedFields();
-    f.cboxFrame = true;
-    f.cboxMirror = true;
-    f.medtFrameLine = "0";  // the thinnest pen: one grid pixel
+    f.frame = true;
+    f.mirror = true;
+    f.frameWidth = "0";  // the thinnest pen: one grid pixel
     const std::string svg = SvgDocument(Recorded(f));
     EXPECT_NE(svg.find("transform=\"matrix(-1 0 0 1 1890 0)\""), std::string::npos);
     EXPECT_NE(svg.find("stroke-width=\"1\" d=\"M10.5 10.5L1880.5 10.5 1880.5 935.5 10.5 935.5 10.5 10.5\""),
@@ -75,9 +75,9 @@ TEST(SvgFile, FrameMirrorAndThinPens) {
 
     // A one-pixel chord of length 0 paints nothing and is left out; the same
     // with a wide pen is a dot and stays.
-    f.cboxFrame = false;
-    f.cboxMirror = false;
-    f.medtArchLine = "1";
+    f.frame = false;
+    f.mirror = false;
+    f.arcWidth = "1";
     const std::string thin = SvgDocument(Recorded(f));
     EXPECT_NE(thin.find("stroke-width=\"1\" d=\"M1363.5 409.5L1356.5 402.5 "), std::string::npos) << thin;
     EXPECT_EQ(thin.find("M1363.5 409.5L1363.5 409.5"), std::string::npos);
@@ -122,7 +122,7 @@ TEST(OutputFormats, PictureCommandWritesTheChosenFormatAndCarriesStateOnce) {
     PictureSession s;
     s.Params.Dpi = 600;
     FormFields f = WorkedFields();
-    f.cboxHalfSmall = true;
+    f.halfSmall = true;
     // A bare name, as the window's bitmap type gives it: a BMP whatever the
     // extension.
     PictureResult r = RunPictureCommand(s, f, [&]() { return std::optional<std::string>(dir.Path("a.svg")); });

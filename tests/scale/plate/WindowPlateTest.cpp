@@ -52,32 +52,32 @@ TEST(WindowPlate, DrawsTheWindowsPicturePixelForPixel) {
         {"worked example", 600, {}, [](sp::FormFields&) {}},
         {"numbers and a unit", 600, {},
          [](sp::FormFields& f) {
-             f.edtValueLeft = "0";
-             f.edtValueRight = "2,5";
-             f.edtTextHeight = "3,5";
-             f.edtUnit = " mA ";
+             f.valueLeft = "0";
+             f.valueRight = "2,5";
+             f.textHeight = "3,5";
+             f.unit = " mA ";
          }},
         {"definition with labels, inside", 600, definition,
          [](sp::FormFields& f) {
-             f.edtTextHeight = "3";
-             f.edtUnit = "V";
-             f.cboxInside = true;
+             f.textHeight = "3";
+             f.unit = "V";
+             f.numbersInside = true;
          }},
         {"every option at 300 dpi", 300, {},
          [](sp::FormFields& f) {
-             f.cboxHalfSmall = f.cboxDual = f.cboxFrame = f.cboxMirror = f.cboxRadial = f.cboxDecimalPoint = true;
-             f.medtArchLine = "5";
-             f.medtFrameLine = "3";
-             f.medtSegmentWidth = "2";
-             f.medtMasterSegment = "0";
-             f.edtValueLeft = "-1";
-             f.edtValueRight = "1";
-             f.edtTextHeight = "2,5";
+             f.halfSmall = f.doubledArc = f.frame = f.mirror = f.radialNumbers = f.decimalPoint = true;
+             f.arcWidth = "5";
+             f.frameWidth = "3";
+             f.segmentWidth = "2";
+             f.masterEvery = "0";
+             f.valueLeft = "-1";
+             f.valueRight = "1";
+             f.textHeight = "2,5";
          }},
         {"no arc, dual arc, definition", 600, definition,
          [](sp::FormFields& f) {
-             f.medtArchLine = "0";
-             f.cboxDual = true;
+             f.arcWidth = "0";
+             f.doubledArc = true;
          }},
     };
     for (const Case& c : cases) {
@@ -91,7 +91,7 @@ TEST(WindowPlate, DrawsTheWindowsPicturePixelForPixel) {
 TEST(WindowPlate, ARefusedInputGivesTheWindowsSentenceAndNoPlate) {
     sp::ScaleParameters p = Fresh();
     sp::FormFields f = WorkedFields();
-    f.medtRadius = "";
+    f.radius = "";
     p.Radius = 0;
     sp::Plate plate;
     EXPECT_EQ(sp::WindowPlate(p, f, {}, false, plate), std::optional<std::string>(sp::msg::NeedRadius));

@@ -56,18 +56,18 @@ TEST(Faults, OddSettingsFilesGiveTheValuesTheRulesGive) {
     FormFields f;
     std::int32_t dpi = 0;
     LoadSettings(path, f, dpi);
-    EXPECT_EQ(f.medtWidth, std::string(2047, '7'));
-    EXPECT_EQ(f.medtY, "9");
-    EXPECT_EQ(f.medtX, "4");  // found in the second [center]
-    EXPECT_EQ(f.medtHeight, "40");
+    EXPECT_EQ(f.width, std::string(2047, '7'));
+    EXPECT_EQ(f.centerY, "9");
+    EXPECT_EQ(f.centerX, "4");  // found in the second [center]
+    EXPECT_EQ(f.height, "40");
     EXPECT_EQ(dpi, 600);
-    EXPECT_TRUE(f.cboxDual);      // "true" is no integer: default yes
-    EXPECT_FALSE(f.cboxHalfSmall);  // "yes": default no
-    EXPECT_TRUE(f.cboxFrame);
-    EXPECT_FALSE(f.cboxMirror);
+    EXPECT_TRUE(f.doubledArc);      // "true" is no integer: default yes
+    EXPECT_FALSE(f.halfSmall);  // "yes": default no
+    EXPECT_TRUE(f.frame);
+    EXPECT_FALSE(f.mirror);
 
     // A save keeps every line it does not write.
-    f.medtWidth = "80";
+    f.width = "80";
     SaveSettings(path, f);
     const std::string after = dir.Read("s.ini");
     EXPECT_NE(after.find(bigLine + "\r"), std::string::npos);

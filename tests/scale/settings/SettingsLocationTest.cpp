@@ -72,7 +72,7 @@ TEST(SettingsLocation, ReadOnlyProgramWithoutFileUsesTheConfigFolderUnderHome) {
     FormFields f;
     std::int32_t dpi = 0;
     LoadSettings(loc.file, f, dpi);
-    EXPECT_EQ(f.medtRadius, "15");
+    EXPECT_EQ(f.radius, "15");
     EXPECT_EQ(dpi, 600);
 }
 

@@ -73,9 +73,9 @@ TEST(Settings, FirstRunFileLineByLineAndLoadedBack) {
     LoadSettings(path, f, dpi);
     EXPECT_EQ(f, FirstRunFields());
     EXPECT_EQ(dpi, 600);
-    EXPECT_EQ(f.medtNumSegments, "10");
-    EXPECT_EQ(f.medtRadius, "15");
-    EXPECT_FALSE(f.cboxMirror);
+    EXPECT_EQ(f.segments, "10");
+    EXPECT_EQ(f.radius, "15");
+    EXPECT_FALSE(f.mirror);
 
     // An existing file is left alone.
     dir.Write("scaleplate.ini", "[Scale]\r\nMirror=0\r\n");
@@ -89,14 +89,14 @@ TEST(Settings, MissingKeysTakeTheirDefaults) {
     FormFields f;
     std::int32_t dpi = 0;
     LoadSettings(dir.Path("s.ini"), f, dpi);
-    EXPECT_EQ(f.medtY, "5");
-    EXPECT_EQ(f.medtRadius, "30");
-    EXPECT_EQ(f.medtArchLine, "1");
-    EXPECT_EQ(f.medtWidth, "80");
-    EXPECT_TRUE(f.cboxDual);
-    EXPECT_TRUE(f.cboxFrame);
-    EXPECT_FALSE(f.cboxHalfSmall);
-    EXPECT_FALSE(f.cboxMirror);
+    EXPECT_EQ(f.centerY, "5");
+    EXPECT_EQ(f.radius, "30");
+    EXPECT_EQ(f.arcWidth, "1");
+    EXPECT_EQ(f.width, "80");
+    EXPECT_TRUE(f.doubledArc);
+    EXPECT_TRUE(f.frame);
+    EXPECT_FALSE(f.halfSmall);
+    EXPECT_FALSE(f.mirror);
     EXPECT_EQ(dpi, 600);
 }
 
@@ -177,11 +177,11 @@ TEST(Settings, SaveWritesEveryFieldAndKeepsDpi) {
     CreateSettings(path);
     IniFile(path).WriteNumber("Dimensions", "Dpi", 300);
     FormFields f = FirstRunFields();
-    f.medtWidth = "";
-    f.medtHeight = " 5";
-    f.cboxFrame = true;
-    f.cboxMirror = true;
-    f.edtLAngle = "135°";
+    f.width = "";
+    f.height = " 5";
+    f.frame = true;
+    f.mirror = true;
+    f.leftAngle = "135°";
     SaveSettings(path, f);
     FormFields g;
     std::int32_t dpi = 0;
@@ -198,8 +198,8 @@ TEST(Settings, SaveReplacesTheFileOnceKeepingWhatItDoesNotKnow) {
     const std::string path = dir.Path("s.ini");
     dir.Write("s.ini", "\xEF\xBB\xBF; moje poznámky\n[Scale]\nMirror=0\nOwn=Ω\n\n[Dimensions]\nDpi=300\n");
     FormFields f = FirstRunFields();
-    f.edtUnit = "kΩ";
-    f.cboxFrame = true;
+    f.unit = "kΩ";
+    f.frame = true;
     ReplacementCount writes(dir.Path(""));
     SaveSettings(path, f);
     EXPECT_EQ(writes.Of("s.ini"), 1);
@@ -220,9 +220,9 @@ TEST(Settings, Utf8WithoutTheMarkStaysUtf8) {
     FormFields f;
     std::int32_t dpi = 0;
     LoadSettings(path, f, dpi);
-    EXPECT_EQ(f.edtUnit, "Ω");
-    EXPECT_EQ(f.edtFont, "Ľubovoľné");
-    f.edtUnit = "∞";
+    EXPECT_EQ(f.unit, "Ω");
+    EXPECT_EQ(f.font, "Ľubovoľné");
+    f.unit = "∞";
     SaveSettings(path, f);
     const std::string bytes = dir.Read("s.ini");
     const std::string start = "[Numbers]\nUnit=∞\nFont=Ľubovoľné\nValueLeft=\nValueRight=\n";
@@ -240,8 +240,8 @@ TEST(Settings, FailedWritesRaiseAndLoseNothing) {
     FormFields f = FirstRunFields();
     // The file may grow by the first key's new byte but not by the font's:
     // a save key by key would leave the new width behind.
-    f.medtWidth = "123";
-    f.edtFont = "DejaVu Sans Mono";
+    f.width = "123";
+    f.font = "DejaVu Sans Mono";
     {
         FileSizeLimit limit(before.size() + 1);
         try {

@@ -30,7 +30,7 @@
 #include "ui/common/PicturePreview.h"
 #include "ui/common/PlainIconProvider.h"
 #include "ui/common/Translations.h"
-#include "ui/main/MainUnit.h"
+#include "ui/main/MainWindow.h"
 
 using namespace std::chrono_literals;
 
@@ -87,7 +87,7 @@ TEST(Boxes, ErrorBoxAtStartIsCentredWhereTheWindowWillBe) {
         box = w->geometry();
         static_cast<QDialog*>(w)->done(0);
     });
-    sp::TMainForm form(dir.Path("scaleplate"), real);
+    sp::MainWindow form(dir.Path("scaleplate"), real);
     ASSERT_TRUE(box.isValid());
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((box.center() - centre).manhattanLength(), 8) << box.center().x() << "," << box.center().y();

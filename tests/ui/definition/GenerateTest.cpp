@@ -42,7 +42,7 @@ struct GenerateDialog {
 // The editor's rows as definition lines, "angle,kind[,label]".
 std::vector<std::string> GridLines(const App& a) {
     std::vector<std::string> lines;
-    for (int r = 0; r < TScaleDefinition::Rows && !a.Cell(r, 0).empty(); ++r) {
+    for (int r = 0; r < DefinitionEditor::Rows && !a.Cell(r, 0).empty(); ++r) {
         std::string line = a.Cell(r, 0) + "," + a.Cell(r, 1);
         if (!a.Cell(r, 2).empty()) line += "," + a.Cell(r, 2);
         lines.push_back(line);
@@ -153,7 +153,7 @@ TEST(GenerateDialog, CalibratedScaleOnTheWindowsArcIsSavedAsGenerated) {
     Type(a.Edit("edtLAngle"), "150");
     Type(a.Edit("edtRAngle"), "30");
     Type(a.Masked("medtRadius"), "40");  // the chosen steps depend on it
-    ASSERT_EQ(a.form->Fields().medtRadius, "40");
+    ASSERT_EQ(a.form->Fields().radius, "40");
     a.dialogs.confirmAnswers = {true};
     a.dialogs.modal = [&a](QDialog* d) {
         if (d->objectName() == "GenerateDialog") {

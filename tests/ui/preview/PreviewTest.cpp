@@ -197,14 +197,14 @@ std::vector<std::string> SaveSequence(App& a, bool preview) {
     a.Find<QCheckBox>("cboxHalfSmall")->setChecked(true);
     save();  // SegmentCount and MasterEvery doubled
     FormFields f = a.form->Fields();
-    f.medtNumSegments = "1 5";  // no integer: the doubled count carries over
+    f.segments = "1 5";  // no integer: the doubled count carries over
     a.form->SetFields(f);
     save();
     save("SVG (*.svg)");
     a.Masked("medtHeight")->SetValue("0");
     save();  // the message; nothing saved
     a.Masked("medtHeight")->SetValue("40");
-    f.medtCentralRadius = "";
+    f.centralRadius = "";
     a.form->SetFields(f);
     a.Find<QCheckBox>("cboxHalfSmall")->setChecked(false);
     save();

@@ -15,8 +15,8 @@
 
 #include "support/TestDir.h"
 #include "ui/common/MaskEdit.h"
-#include "ui/definition/DefinitionUnit.h"
-#include "ui/main/MainUnit.h"
+#include "ui/definition/DefinitionEditor.h"
+#include "ui/main/MainWindow.h"
 #include "ui/support/FakeDialogs.h"
 
 // The control `name` inside `window`; a missing one fails the test.
@@ -34,16 +34,16 @@ inline QPushButton* Button(const QWidget* window, const char* name) { return Fin
 struct App {
     TestDir dir;
     FakeDialogs dialogs;
-    std::unique_ptr<sp::TMainForm> form;
-    std::unique_ptr<sp::TScaleDefinition> editor;
+    std::unique_ptr<sp::MainWindow> form;
+    std::unique_ptr<sp::DefinitionEditor> editor;
 
     App() { Start(); }
     void Start() {
         editor.reset();
-        form = std::make_unique<sp::TMainForm>(dir.Path("scaleplate"), dialogs);
-        editor = std::make_unique<sp::TScaleDefinition>(QString::fromStdString(dir.Path("")) + "/", form->Title(),
+        form = std::make_unique<sp::MainWindow>(dir.Path("scaleplate"), dialogs);
+        editor = std::make_unique<sp::DefinitionEditor>(QString::fromStdString(dir.Path("")) + "/", form->Title(),
                                                         dialogs);
-        form->SetScaleDefinition(editor.get());
+        form->SetDefinitionEditor(editor.get());
         form->show();
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));

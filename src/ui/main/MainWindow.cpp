@@ -1,4 +1,4 @@
-#include "ui/main/MainUnit.h"
+#include "ui/main/MainWindow.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -18,7 +18,7 @@
 #include "scale/settings/SettingsLocation.h"
 #include "ui/common/MaskEdit.h"
 #include "ui/common/WindowFont.h"
-#include "ui/definition/DefinitionUnit.h"
+#include "ui/definition/DefinitionEditor.h"
 #include "ui/main/MainLayout.h"
 #include "ui/preview/PlatePainter.h"
 #include "ui/preview/ScalePreview.h"
@@ -49,7 +49,7 @@ T* Control(const QWidget* form, const char* name) {
 
 }  // namespace
 
-TMainForm::TMainForm(const std::string& exePath, Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(const std::string& exePath, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
@@ -59,14 +59,14 @@ TMainForm::TMainForm(const std::string& exePath, Dialogs& dialogs, QWidget* pare
     setObjectName("MainForm");
     setWindowTitle(title_);
     createControls();
-    // Placed before FormCreate, so that a box shown at start is centred
+    // Placed before startUp, so that a box shown at start is centred
     // where the window will appear, not at the screen's corner.
     centreOnScreen();
-    FormCreate();
+    startUp();
     setupPreview();
 }
 
-void TMainForm::createControls() {
+void MainWindow::createControls() {
     setFixedSize(FieldsPanelWidth, MainFormHeight);
     setFont(WindowFont());
     BuildMainLayout(this);
@@ -74,9 +74,9 @@ void TMainForm::createControls() {
     for (QWidget* w : std::initializer_list<QWidget*>{cboxDual, cboxHalfSmall, cboxFrame, cboxMirror, btnManual,
                                                       btnSave, btnClose})
         w->installEventFilter(this);
-    connect(btnManual, &QPushButton::clicked, this, &TMainForm::btnManualClick);
-    connect(btnSave, &QPushButton::clicked, this, &TMainForm::btnSaveClick);
-    connect(btnClose, &QPushButton::clicked, this, &TMainForm::btnCloseClick);
+    connect(btnManual, &QPushButton::clicked, this, &MainWindow::btnManualClick);
+    connect(btnSave, &QPushButton::clicked, this, &MainWindow::btnSaveClick);
+    connect(btnClose, &QPushButton::clicked, this, &MainWindow::btnCloseClick);
 
     // Esc presses "Koniec" (a changed masked field takes it first).
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -86,7 +86,7 @@ void TMainForm::createControls() {
     SetFields(FieldColumn(&FieldRow::builtIn));
 }
 
-void TMainForm::findControls() {
+void MainWindow::findControls() {
     medtWidth = Control<TMaskEdit>(this, "medtWidth");
     medtHeight = Control<TMaskEdit>(this, "medtHeight");
     edtLAngle = Control<QLineEdit>(this, "edtLAngle");
@@ -111,7 +111,7 @@ void TMainForm::findControls() {
     medtWidth->setFocus();
 }
 
-void TMainForm::FormCreate() {
+void MainWindow::startUp() {
     bool created = true;
     try {
         CreateSettings(settingsPath_);
@@ -129,19 +129,19 @@ void TMainForm::FormCreate() {
         SetFields(f);
     }
     const QString folder = Q(DialogFolder(exePath_, settingsPath_));
-    SavePictureDialog1.title = "Uložiť súbor:";
-    SavePictureDialog1.defaultExt = "bmp";
-    SavePictureDialog1.filter = PictureFilter();
-    SavePictureDialog1.initialDir = folder;
-    SavePictureDialog1.preview = true;
-    SavePictureDialog1.forSave = true;
-    OpenDialog1 = DefinitionFileDialog("Otvoriť definičný súbor:", folder, false);
+    savePictureDialog_.title = "Uložiť súbor:";
+    savePictureDialog_.defaultExt = "bmp";
+    savePictureDialog_.filter = PictureFilter();
+    savePictureDialog_.initialDir = folder;
+    savePictureDialog_.preview = true;
+    savePictureDialog_.forSave = true;
+    openDefinitionDialog_ = DefinitionFileDialog("Otvoriť definičný súbor:", folder, false);
     Session.DefinitionList.clear();
     Session.DefinitionActive = false;
 }
 
 // Every field is filled and read through the control the field table names.
-FormFields TMainForm::Fields() const {
+FormFields MainWindow::Fields() const {
     FormFields f;
     for (const FieldRow& row : FieldTable()) {
         if (row.kind == FieldKind::Check)
@@ -154,7 +154,7 @@ FormFields TMainForm::Fields() const {
     return f;
 }
 
-void TMainForm::SetFields(const FormFields& f) {
+void MainWindow::SetFields(const FormFields& f) {
     for (const FieldRow& row : FieldTable()) {
         if (row.kind == FieldKind::Check)
             findChild<QCheckBox*>(row.control)->setChecked(f.*row.flag);
@@ -165,14 +165,14 @@ void TMainForm::SetFields(const FormFields& f) {
     }
 }
 
-void TMainForm::showError(const std::exception& e) { dialogs_.Error(this, title_, Q(ErrorBoxText(e.what()))); }
+void MainWindow::showError(const std::exception& e) { dialogs_.Error(this, title_, Q(ErrorBoxText(e.what()))); }
 
-void TMainForm::btnSaveClick() {
+void MainWindow::btnSaveClick() {
     FormFields f = Fields();
     // The repaired angle texts show in the window whatever happens next.
     const auto showAngles = [&] {
-        if (edtLAngle->text() != Q(f.edtLAngle)) edtLAngle->setText(Q(f.edtLAngle));
-        if (edtRAngle->text() != Q(f.edtRAngle)) edtRAngle->setText(Q(f.edtRAngle));
+        if (edtLAngle->text() != Q(f.leftAngle)) edtLAngle->setText(Q(f.leftAngle));
+        if (edtRAngle->text() != Q(f.rightAngle)) edtRAngle->setText(Q(f.rightAngle));
     };
     try {
         const PictureResult r = RunPictureCommand(Session, f, [&] {
@@ -199,28 +199,28 @@ void TMainForm::btnSaveClick() {
 
 // The dialog shows the picture about to be saved; the chosen type decides
 // the format.
-std::optional<SaveTarget> TMainForm::askPictureFile() {
-    SavePictureDialog1.previewImage = QImage();
+std::optional<SaveTarget> MainWindow::askPictureFile() {
+    savePictureDialog_.previewImage = QImage();
     if (preview_)
-        if (const auto list = preview_->CurrentList()) SavePictureDialog1.previewImage = PlateImage(*list, {200, 200});
-    const auto name = dialogs_.RunFileDialog(this, SavePictureDialog1);
+        if (const auto list = preview_->CurrentList()) savePictureDialog_.previewImage = PlateImage(*list, {200, 200});
+    const auto name = dialogs_.RunFileDialog(this, savePictureDialog_);
     if (!name) return std::nullopt;
-    return SaveTarget(S(*name), FormatOfDialogType(S(SavePictureDialog1.selectedFilter)));
+    return SaveTarget(S(*name), FormatOfDialogType(S(savePictureDialog_.selectedFilter)));
 }
 
-void TMainForm::btnManualClick() {
+void MainWindow::btnManualClick() {
     if (dialogs_.Confirm(this, "Chcete vytvoriť nový súbor?")) newDefinition();
     else openDefinition();
     schedulePreview();
 }
 
 // Yes: a definition typed into the editor, saved and read back.
-void TMainForm::newDefinition() {
-    if (!ScaleDefinition) return;
+void MainWindow::newDefinition() {
+    if (!definitionEditor_) return;
     const FormFields f = Fields();  // a generated scale lies on this window's arc
-    ScaleDefinition->SetArc(f);
-    if (!dialogs_.ShowModal(ScaleDefinition)) return;
-    if (!readDefinition(S(ScaleDefinition->ChosenFileName()), "Definičný súbor nenájdený!")) return;
+    definitionEditor_->SetArc(f);
+    if (!dialogs_.ShowModal(definitionEditor_)) return;
+    if (!readDefinition(S(definitionEditor_->ChosenFileName()), "Definičný súbor nenájdený!")) return;
     if (Session.DefinitionList.size() < 2) {
         dialogs_.Message(this, title_, "Definičný súbor je príliš malý!");
         Session.DefinitionActive = false;
@@ -228,15 +228,15 @@ void TMainForm::newDefinition() {
 }
 
 // Any other answer: an existing definition file.
-void TMainForm::openDefinition() {
-    if (!dialogs_.RunFileDialog(this, OpenDialog1)) return;
-    readDefinition(S(OpenDialog1.fileName), "Načítanie definičného súboru sa nepodarilo.");
+void MainWindow::openDefinition() {
+    if (!dialogs_.RunFileDialog(this, openDefinitionDialog_)) return;
+    readDefinition(S(openDefinitionDialog_.fileName), "Načítanie definičného súboru sa nepodarilo.");
 }
 
 // Chooses `name` for the next picture and reads it. A missing file says
 // `notFound` and is not chosen; a file that cannot be read shows the error
 // and stays chosen. False for either.
-bool TMainForm::readDefinition(const std::string& name, const char* notFound) {
+bool MainWindow::readDefinition(const std::string& name, const char* notFound) {
     Session.DefinitionActive = true;
     definitionName_ = name;
     if (!FileExists(name)) {
@@ -253,7 +253,7 @@ bool TMainForm::readDefinition(const std::string& name, const char* notFound) {
     return true;
 }
 
-void TMainForm::btnCloseClick() {
+void MainWindow::btnCloseClick() {
     try {
         SaveSettings(settingsPath_, Fields());
     } catch (const EError& e) {
@@ -264,7 +264,7 @@ void TMainForm::btnCloseClick() {
     close();
 }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // On a button or a check box the accelerator letter alone presses its button.
     if (event->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(event);
@@ -285,7 +285,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TMainForm::centreOnScreen() {
+void MainWindow::centreOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r = frameGeometry();
         r.moveCenter(screen->availableGeometry().center());
@@ -296,7 +296,7 @@ void TMainForm::centreOnScreen() {
 // The preview panel right of the fields, unless the settings say
 // [Window] Preview=0: then the window is the fixed one of the fields alone.
 // The key is only read, never written, so the settings file stays as it was.
-void TMainForm::setupPreview() {
+void MainWindow::setupPreview() {
     if (IniFile(settingsPath_).ReadNumber("Window", "Preview", 1) == 0) return;
     preview_ = new TScalePreview(this);
     setMinimumSize(FieldsPanelWidth + 200, MainFormHeight);
@@ -304,33 +304,33 @@ void TMainForm::setupPreview() {
     resize(FieldsPanelWidth + 400, MainFormHeight);
     for (const FieldRow& row : FieldTable()) {
         if (row.kind == FieldKind::Check)
-            connect(findChild<QCheckBox*>(row.control), &QCheckBox::toggled, this, &TMainForm::schedulePreview);
+            connect(findChild<QCheckBox*>(row.control), &QCheckBox::toggled, this, &MainWindow::schedulePreview);
         else
-            connect(findChild<QLineEdit*>(row.control), &QLineEdit::textChanged, this, &TMainForm::schedulePreview);
+            connect(findChild<QLineEdit*>(row.control), &QLineEdit::textChanged, this, &MainWindow::schedulePreview);
     }
     requestPreview();
 }
 
 // Several changes in one pass of the event loop give one request.
-void TMainForm::schedulePreview() {
+void MainWindow::schedulePreview() {
     if (!preview_ || previewScheduled_) return;
     previewScheduled_ = true;
-    QTimer::singleShot(0, this, &TMainForm::requestPreview);
+    QTimer::singleShot(0, this, &MainWindow::requestPreview);
 }
 
 // A copy of what the next picture command starts from.
-void TMainForm::requestPreview() {
+void MainWindow::requestPreview() {
     previewScheduled_ = false;
     if (!preview_) return;
     preview_->Request({Session.Params, Fields(), Session.DefinitionList, Session.DefinitionActive, definitionName_});
 }
 
-void TMainForm::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     if (preview_) preview_->setGeometry(FieldsPanelWidth, 0, width() - FieldsPanelWidth, height());
     QWidget::resizeEvent(event);
 }
 
-void TMainForm::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     // Centred again once the window has its frame.
     if (!centred_) {
         centreOnScreen();

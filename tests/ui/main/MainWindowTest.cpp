@@ -16,7 +16,7 @@
 
 using namespace sp;
 
-TEST(MainForm, FirstStartShowsFirstRunValuesNotBuiltIns) {
+TEST(MainWindow, FirstStartShowsFirstRunValuesNotBuiltIns) {
     App a;
     EXPECT_EQ(a.form->windowTitle(), "scaleplate");
     EXPECT_EQ(a.Masked("medtNumSegments")->Value(), "10");
@@ -42,7 +42,7 @@ TEST(MainForm, FirstStartShowsFirstRunValuesNotBuiltIns) {
     EXPECT_EQ(open.title, "Otvoriť definičný súbor:");
 }
 
-TEST(MainForm, EveryTableRowHasItsOwnControlOfItsKind) {
+TEST(MainWindow, EveryTableRowHasItsOwnControlOfItsKind) {
     App a;
     FormFields f;
     int n = 0;
@@ -70,7 +70,7 @@ TEST(MainForm, EveryTableRowHasItsOwnControlOfItsKind) {
     EXPECT_EQ(a.form->Fields(), FirstRunFields());
 }
 
-TEST(MainForm, FailedFirstCreationKeepsBuiltInsAndDrawsAt600) {
+TEST(MainWindow, FailedFirstCreationKeepsBuiltInsAndDrawsAt600) {
     App a;  // a first start to have a folder; then make the settings path a folder
     a.editor.reset();
     a.form.reset();
@@ -89,7 +89,7 @@ TEST(MainForm, FailedFirstCreationKeepsBuiltInsAndDrawsAt600) {
     EXPECT_EQ(a.dir.Read("p.bmp").size(), 5360094u);
 }
 
-TEST(MainForm, KoniecSavesTypedValuesAndTitleBarCloseDoesNot) {
+TEST(MainWindow, KoniecSavesTypedValuesAndTitleBarCloseDoesNot) {
     {
         App a;
         Type(a.Masked("medtWidth"), "120");
@@ -110,7 +110,7 @@ TEST(MainForm, KoniecSavesTypedValuesAndTitleBarCloseDoesNot) {
     }
 }
 
-TEST(MainForm, EscRestoresAChangedFieldThenEnds) {
+TEST(MainWindow, EscRestoresAChangedFieldThenEnds) {
     App a;
     TMaskEdit* w = a.Masked("medtHeight");
     w->setFocus();
@@ -130,7 +130,7 @@ TEST(MainForm, EscRestoresAChangedFieldThenEnds) {
     EXPECT_FALSE(a.form->isVisible());
 }
 
-TEST(MainForm, BlankedPositionAndLongSettingsValueReachTheFile) {
+TEST(MainWindow, BlankedPositionAndLongSettingsValueReachTheFile) {
     App a;
     a.Masked("medtWidth")->SetValue("180");
     a.Masked("medtWidth")->setFocus();
@@ -149,10 +149,10 @@ TEST(MainForm, BlankedPositionAndLongSettingsValueReachTheFile) {
     a.dir.Write("scaleplate.ini", "[Dimensions]\r\nWidth=1234\r\n");
     a.Start();
     EXPECT_EQ(a.Masked("medtWidth")->Value(), "1234");
-    EXPECT_EQ(a.form->Fields().medtWidth, "1234");
+    EXPECT_EQ(a.form->Fields().width, "1234");
 }
 
-TEST(MainForm, FailedSaveAtKoniecKeepsTheProgramOpen) {
+TEST(MainWindow, FailedSaveAtKoniecKeepsTheProgramOpen) {
     App a;
     std::filesystem::remove(a.dir.Path("scaleplate.ini"));
     std::filesystem::create_directory(a.dir.Path("scaleplate.ini"));
@@ -162,7 +162,7 @@ TEST(MainForm, FailedSaveAtKoniecKeepsTheProgramOpen) {
     EXPECT_EQ(a.dialogs.shown[0].text.toStdString(), "Unable to write to " + a.dir.Path("scaleplate.ini") + ".");
 }
 
-TEST(MainForm, PictureCommandMessagesErrorsAndRepairedAngles) {
+TEST(MainWindow, PictureCommandMessagesErrorsAndRepairedAngles) {
     App a;
     a.Masked("medtRadius")->SetValue("");
     a.Edit("edtLAngle")->setText("135°");
@@ -191,7 +191,7 @@ TEST(MainForm, PictureCommandMessagesErrorsAndRepairedAngles) {
 }
 
 
-TEST(MainForm, MaskedFieldEnteredByKeyboardSelectsItsTextAClickPlacesTheCursor) {
+TEST(MainWindow, MaskedFieldEnteredByKeyboardSelectsItsTextAClickPlacesTheCursor) {
     App a;
     ASSERT_EQ(QApplication::focusWidget(), a.Masked("medtWidth"));
     QTest::keyClicks(QApplication::focusWidget(), "120");  // at start: replaces 80
@@ -206,7 +206,7 @@ TEST(MainForm, MaskedFieldEnteredByKeyboardSelectsItsTextAClickPlacesTheCursor) 
     EXPECT_EQ(a.Masked("medtX")->Value(), "70");
 }
 
-TEST(MainForm, EnterPressesTheFocusedButtonButNoneFromAField) {
+TEST(MainWindow, EnterPressesTheFocusedButtonButNoneFromAField) {
     App a;
     QTest::keyClick(a.Masked("medtWidth"), Qt::Key_Return);
     QTest::keyClick(a.Edit("edtLAngle"), Qt::Key_Enter, Qt::KeypadModifier);
@@ -224,7 +224,7 @@ TEST(MainForm, EnterPressesTheFocusedButtonButNoneFromAField) {
     EXPECT_NE(a.Ini().find("Height=66"), std::string::npos);
 }
 
-TEST(MainForm, RepairedAngleTextsShowAlsoWhenTheCommandThenFails) {
+TEST(MainWindow, RepairedAngleTextsShowAlsoWhenTheCommandThenFails) {
     App a;
     a.Edit("edtLAngle")->setText("1x35");
     a.Edit("edtRAngle")->setText("4 5");  // an inner blank: repaired to its digits
@@ -243,7 +243,7 @@ TEST(MainForm, RepairedAngleTextsShowAlsoWhenTheCommandThenFails) {
     EXPECT_EQ(a.Edit("edtRAngle")->text(), "-");
 }
 
-TEST(MainForm, AChangedFieldLeftAndEnteredAgainIsUnchangedForEsc) {
+TEST(MainWindow, AChangedFieldLeftAndEnteredAgainIsUnchangedForEsc) {
     App a;
     TMaskEdit* height = a.Masked("medtHeight");
     height->setFocus();
@@ -257,7 +257,7 @@ TEST(MainForm, AChangedFieldLeftAndEnteredAgainIsUnchangedForEsc) {
     EXPECT_NE(a.Ini().find("Height=70"), std::string::npos);
 }
 
-TEST(MainForm, NumbersGroupBelowThePanelTabbedAfterTheOlderControlsAndSavedAtKoniec) {
+TEST(MainWindow, NumbersGroupBelowThePanelTabbedAfterTheOlderControlsAndSavedAtKoniec) {
     App a;
     const auto* group = a.Find<QGroupBox>("gboxNumbers");
     EXPECT_EQ(group->title(), QString::fromUtf8(" Čísla: "));

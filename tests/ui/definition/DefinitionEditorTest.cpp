@@ -101,7 +101,7 @@ TEST(DefinitionCommand, StateTable) {
 
 TEST(DefinitionEditor, SaveCancelAndCellInEdit) {
     App a;
-    TScaleDefinition* e = a.editor.get();
+    DefinitionEditor* e = a.editor.get();
     QTableWidget* grid = a.Grid();
     EXPECT_EQ(e->windowTitle(), "Definície:");
     EXPECT_EQ(grid->rowCount(), 255);
@@ -180,7 +180,7 @@ TEST(DefinitionEndToEnd, NextPictureOnlyIsDrawnFromTheDefinition) {
 // decimals, as generated rows have them, are saved too.
 TEST(DefinitionEditor, PopisColumnAndDecimalAnglesSurviveSaving) {
     App a;
-    TScaleDefinition* e = a.editor.get();
+    DefinitionEditor* e = a.editor.get();
     ASSERT_EQ(a.Grid()->columnCount(), 3);
     EXPECT_EQ(a.Grid()->horizontalHeaderItem(2)->text(), "Popis");
     a.SetCell(0, "90", "N");

@@ -18,22 +18,22 @@ class QPushButton;
 namespace sp {
 
 class TMaskEdit;
-class TScaleDefinition;
+class DefinitionEditor;
 class TScalePreview;
 
-class TMainForm : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // Runs FormCreate: settings created when missing and loaded, dialogs set
+    // Runs startUp: settings created when missing and loaded, dialogs set
     // up, DefinitionList empty, DefinitionActive cleared.
-    TMainForm(const std::string& exePath, Dialogs& dialogs, QWidget* parent = nullptr);
+    MainWindow(const std::string& exePath, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The fields as the core reads them, and setting them as the settings do.
     FormFields Fields() const;
     void SetFields(const FormFields& f);
 
     // The definition editor, made right after this window and living as long.
-    void SetScaleDefinition(TScaleDefinition* editor) { ScaleDefinition = editor; }
+    void SetDefinitionEditor(DefinitionEditor* editor) { definitionEditor_ = editor; }
 
     const std::string& SettingsFile() const { return settingsPath_; }
     const QString& Title() const { return title_; }
@@ -48,7 +48,7 @@ protected:
 private:
     void createControls();
     void findControls();
-    void FormCreate();
+    void startUp();
     void showError(const std::exception& e);
     void centreOnScreen();
     void setupPreview();
@@ -65,9 +65,9 @@ private:
 
     // Owned by the window for the whole run.
     PictureSession Session;
-    TScaleDefinition* ScaleDefinition = nullptr;
-    FileDialogSetup OpenDialog1;
-    FileDialogSetup SavePictureDialog1;
+    DefinitionEditor* definitionEditor_ = nullptr;
+    FileDialogSetup openDefinitionDialog_;
+    FileDialogSetup savePictureDialog_;
 
     // The controls the window reads, fills or watches; made by BuildMainLayout.
     TMaskEdit *medtWidth, *medtHeight, *medtX, *medtY;

@@ -18,17 +18,17 @@ namespace sp {
 // in the editor and for opening in the main window.
 FileDialogSetup DefinitionFileDialog(const QString& title, const QString& folder, bool forSave);
 
-class TScaleDefinition : public QDialog {
+class DefinitionEditor : public QDialog {
     Q_OBJECT
 public:
     static constexpr int Rows = 255;
 
-    TScaleDefinition(const QString& programFolder, const QString& appTitle, Dialogs& dialogs, QWidget* parent = nullptr);
+    DefinitionEditor(const QString& programFolder, const QString& appTitle, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The grid rows 1 to 255 as typed (a cell being edited with its text).
     std::vector<DefinitionRow> GridRows() const;
-    // The file name last chosen in SaveDialog1 (full path).
-    QString ChosenFileName() const { return SaveDialog1.fileName; }
+    // The file name last chosen in saveDefinitionDialog_ (full path).
+    QString ChosenFileName() const { return saveDefinitionDialog_.fileName; }
     // The main window's fields as typed: the arc a generated scale lies on
     // and the room its numbers have.
     void SetArc(const FormFields& arc) { arc_ = arc; }
@@ -44,9 +44,9 @@ private:
     void fillGrid(const std::vector<DefinitionRow>& rows);
 
     QTableWidget* sgrdDefinitions;
-    TGenerateDialog* GenerateDialog1 = nullptr;  // keeps its values between openings
+    TGenerateDialog* generateDialog_ = nullptr;  // keeps its values between openings
     FormFields arc_;
-    FileDialogSetup SaveDialog1;
+    FileDialogSetup saveDefinitionDialog_;
     Dialogs& dialogs_;
     QString appTitle_;
 };

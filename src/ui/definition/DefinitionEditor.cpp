@@ -1,4 +1,4 @@
-#include "ui/definition/DefinitionUnit.h"
+#include "ui/definition/DefinitionEditor.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -16,7 +16,7 @@
 
 namespace sp {
 
-TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& appTitle, Dialogs& dialogs,
+DefinitionEditor::DefinitionEditor(const QString& programFolder, const QString& appTitle, Dialogs& dialogs,
                                    QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
@@ -41,14 +41,14 @@ TScaleDefinition::TScaleDefinition(const QString& programFolder, const QString& 
     auto* btnCancel = new TButton("&Zrušiť", panel);
     btnCancel->setObjectName("btnCancel");
     btnCancel->setGeometry(100, 552, 87, 25);
-    connect(btnGenerate, &QPushButton::clicked, this, &TScaleDefinition::btnGenerateClick);
-    connect(btnSave, &QPushButton::clicked, this, &TScaleDefinition::btnSaveClick);
-    connect(btnCancel, &QPushButton::clicked, this, &TScaleDefinition::btnCancelClick);
+    connect(btnGenerate, &QPushButton::clicked, this, &DefinitionEditor::btnGenerateClick);
+    connect(btnSave, &QPushButton::clicked, this, &DefinitionEditor::btnSaveClick);
+    connect(btnCancel, &QPushButton::clicked, this, &DefinitionEditor::btnCancelClick);
 
     arc_ = FirstRunFields();
 
-    // FormCreate: the save dialog's set-up.
-    SaveDialog1 = DefinitionFileDialog("Uložiť definičný súbor", programFolder, true);
+    // startUp: the save dialog's set-up.
+    saveDefinitionDialog_ = DefinitionFileDialog("Uložiť definičný súbor", programFolder, true);
 }
 
 FileDialogSetup DefinitionFileDialog(const QString& title, const QString& folder, bool forSave) {
@@ -62,7 +62,7 @@ FileDialogSetup DefinitionFileDialog(const QString& title, const QString& folder
     return d;
 }
 
-void TScaleDefinition::createGrid(QWidget* parent) {
+void DefinitionEditor::createGrid(QWidget* parent) {
     sgrdDefinitions = new QTableWidget(Rows, 3, parent);
     sgrdDefinitions->setObjectName("sgrdDefinitions");
     sgrdDefinitions->setGeometry(8, 8, 179, 497);
@@ -85,7 +85,7 @@ void TScaleDefinition::createGrid(QWidget* parent) {
     sgrdDefinitions->setItemDelegate(new ImmediateDelegate(sgrdDefinitions));
 }
 
-std::vector<DefinitionRow> TScaleDefinition::GridRows() const {
+std::vector<DefinitionRow> DefinitionEditor::GridRows() const {
     std::vector<DefinitionRow> rows;
     rows.reserve(Rows);
     for (int r = 0; r < Rows; ++r) {
@@ -98,10 +98,10 @@ std::vector<DefinitionRow> TScaleDefinition::GridRows() const {
     return rows;
 }
 
-void TScaleDefinition::btnSaveClick() {
-    if (!dialogs_.RunFileDialog(this, SaveDialog1)) return;
+void DefinitionEditor::btnSaveClick() {
+    if (!dialogs_.RunFileDialog(this, saveDefinitionDialog_)) return;
     try {
-        WriteDefinition(GridRows(), SaveDialog1.fileName.toStdString());
+        WriteDefinition(GridRows(), saveDefinitionDialog_.fileName.toStdString());
     } catch (const EError& e) {
         dialogs_.Error(this, appTitle_, QString::fromStdString(ErrorBoxText(e.what())));
         return;
@@ -109,17 +109,17 @@ void TScaleDefinition::btnSaveClick() {
     accept();
 }
 
-void TScaleDefinition::btnCancelClick() { reject(); }
+void DefinitionEditor::btnCancelClick() { reject(); }
 
 // The dialog's rows replace the whole grid; the user edits and saves them as
 // typed rows.
-void TScaleDefinition::btnGenerateClick() {
-    if (!GenerateDialog1) GenerateDialog1 = new TGenerateDialog(Rows, this);  // made when first wanted, not at start
-    GenerateDialog1->SetArc(arc_);
-    if (dialogs_.ShowModal(GenerateDialog1)) fillGrid(GenerateDialog1->Rows());
+void DefinitionEditor::btnGenerateClick() {
+    if (!generateDialog_) generateDialog_ = new TGenerateDialog(Rows, this);  // made when first wanted, not at start
+    generateDialog_->SetArc(arc_);
+    if (dialogs_.ShowModal(generateDialog_)) fillGrid(generateDialog_->Rows());
 }
 
-void TScaleDefinition::fillGrid(const std::vector<DefinitionRow>& rows) {
+void DefinitionEditor::fillGrid(const std::vector<DefinitionRow>& rows) {
     sgrdDefinitions->clearContents();
     const int n = std::min(static_cast<int>(rows.size()), Rows);
     for (int r = 0; r < n; ++r) {
@@ -130,7 +130,7 @@ void TScaleDefinition::fillGrid(const std::vector<DefinitionRow>& rows) {
     sgrdDefinitions->scrollToTop();
 }
 
-void TScaleDefinition::keyPressEvent(QKeyEvent* e) {
+void DefinitionEditor::keyPressEvent(QKeyEvent* e) {
     // Neither Enter nor Esc closes the editor.
     if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         e->accept();
