@@ -76,12 +76,10 @@ std::int64_t FirstHolding(std::int64_t lo, std::int64_t hi, const Pred& holds) {
 }  // namespace
 
 void TCanvas::MoveToEx(std::int32_t x, std::int32_t y) {
-    if (Log) Log->push_back({CanvasCall::MoveTo, x, y, 0, 0, Pen.Width()});
     pos_ = {x, y};
 }
 
 void TCanvas::LineTo(std::int32_t x, std::int32_t y) {
-    if (Log) Log->push_back({CanvasCall::LineTo, x, y, 0, 0, Pen.Width()});
     const TPoint p = pos_, q{x, y};
     pos_ = q;
     if (!bitmap_.HasStorage()) return;
@@ -229,7 +227,6 @@ void TCanvas::FillPolygon(const Point64* pts, int count) {
 // The ellipse region of the box, filled with the brush; its boundary pixels
 // take the pen colour, so the one-pixel outline lies inside the box.
 void TCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-    if (Log) Log->push_back({CanvasCall::Ellipse, x1, y1, x2, y2, Pen.Width()});
     if (!bitmap_.HasStorage()) return;
     const std::int64_t L = std::min(x1, x2), T = std::min(y1, y2);
     const std::int64_t W = static_cast<std::int64_t>(std::max(x1, x2)) - L, H = static_cast<std::int64_t>(std::max(y1, y2)) - T;
@@ -270,7 +267,6 @@ TCanvas::~TCanvas() = default;
 TRect TCanvas::ClipRect() const { return {0, 0, bitmap_.Width(), bitmap_.Height()}; }
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas& src, const TRect& source) {
-    if (Log) Log->push_back({CanvasCall::CopyRect, dest.Left, dest.Top, dest.Right, dest.Bottom, Pen.Width()});
     TBitmap& to = bitmap_;
     TBitmap& from = src.bitmap_;
     if (!to.HasStorage() || !from.HasStorage()) return;

@@ -52,14 +52,6 @@ public:
     TColor Color = clWhite;
 };
 
-// One drawing call, as recorded by a canvas whose Log is set (tests, tools).
-struct CanvasCall {
-    enum Op { MoveTo, LineTo, Ellipse, CopyRect } op;
-    std::int32_t a = 0, b = 0, c = 0, d = 0;
-    std::int32_t penWidth = 0;
-    friend bool operator==(const CanvasCall&, const CanvasCall&) = default;
-};
-
 class TBitmap;
 class EllipseRows;
 
@@ -82,8 +74,6 @@ public:
 
     TPen Pen;
     TBrush Brush;
-    // When set, every drawing call is appended here as well as drawn.
-    std::vector<CanvasCall>* Log = nullptr;
 
     TPoint PenPos() const { return pos_; }
     // Sets the pen position; paints nothing.

@@ -189,13 +189,6 @@ TextOutline TextFont::Layout(const std::string& utf8, const TextPlacementBox& bo
     return out;
 }
 
-TextOutline MirrorOutline(const TextOutline& outline, std::int32_t width) {
-    TextOutline out = outline;
-    for (OutlineOp& op : out.ops)
-        for (OutlinePoint& pt : op.p) pt.x = width - pt.x;
-    return out;
-}
-
 void FillOutline(TBitmap& bitmap, const TextOutline& outline, TColor color, bool evenOdd) {
     double x0 = std::numeric_limits<double>::infinity(), y0 = x0, x1 = -x0, y1 = -x0;
     for (const OutlineOp& op : outline.ops) {

@@ -75,10 +75,6 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// The outline as the mirror of the picture puts it: what the raster puts in
-// column x goes to column `width` - 1 - x, so a point x goes to `width` - x.
-TextOutline MirrorOutline(const TextOutline& outline, std::int32_t width);
-
 // Fills `outline` in `color` (black unless given) into `bitmap`: a pixel is
 // painted when its centre lies inside (no smoothing, no grey), by the
 // non-zero winding rule or, with `evenOdd`, the even-odd rule. Only the part

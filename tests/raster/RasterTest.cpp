@@ -308,17 +308,20 @@ TEST(CopyRect, MirrorsInPlace) {
     EXPECT_EQ(Art(*s), "..#\n...\n");
 }
 
-TEST(CanvasLog, RecordsCallsWithThePenWidth) {
+// LineTo moves the pen, Ellipse leaves it; both draw with the pen width set
+// before them.
+TEST(Canvas, PenPositionAndWidthCarryFromCallToCall) {
     auto b = White(10, 10);
-    std::vector<CanvasCall> log;
     TCanvas& c = b->Canvas();
-    c.Log = &log;
     c.Pen.SetWidth(3);
     c.MoveToEx(1, 2);
     c.LineTo(3, 4);
-    c.Ellipse(0, 0, 2, 2);
-    ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[1], (CanvasCall{CanvasCall::LineTo, 3, 4, 0, 0, 3}));
+    EXPECT_EQ(c.PenPos(), (TPoint{3, 4}));
+    c.Ellipse(6, 6, 9, 9);
+    EXPECT_EQ(c.PenPos(), (TPoint{3, 4}));
+    auto thin = White(10, 10);
+    Line(*thin, 1, {1, 2}, {3, 4});
+    EXPECT_GT(CountBlack(*b), CountBlack(*thin) + 9);  // the wide stroke and the ring
 }
 
 // A pen far wider than the picture covers it; memory and time go by the

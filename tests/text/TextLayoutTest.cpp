@@ -66,20 +66,6 @@ TEST(TextLayout, RotationTurnsCounterClockwiseAroundTheAnchor) {
     EXPECT_EQ(b->Pixel(ink.right - 2, ink.top + 2), clBlack);
 }
 
-TEST(TextLayout, MirrorPutsColumnXAtWidthMinusOneMinusX) {
-    const TextOutline o = Font().Layout("R7", {123.3, 90, CapHeight, 0});
-    const auto plain = Render(o, 301, 200);
-    const auto mirrored = Render(MirrorOutline(o, 301), 301, 200);
-    std::int64_t differ = 0, black = 0;
-    for (std::int32_t y = 0; y < 200; ++y)
-        for (std::int32_t x = 0; x < 301; ++x) {
-            black += plain->Pixel(x, y) == clBlack;
-            differ += plain->Pixel(x, y) != mirrored->Pixel(300 - x, y);
-        }
-    EXPECT_GT(black, 1000);
-    EXPECT_LE(differ, 4);  // only pixels whose centre lies exactly on an edge
-}
-
 TEST(TextLayout, UnknownFamilyFallsBackToBestMatch) {
     const TextFont font("No Such Family 4711");
     EXPECT_FALSE(font.Family().empty());

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "scale/drawing/ScaleDrawing.h"
 #include "support/Ink.h"
 #include "support/TestDir.h"
 #include "text/TextLayout.h"
@@ -30,9 +31,8 @@ std::string Ocr(const std::string& bmp) {
 std::string RenderAndRead(const std::string& text, bool mirror) {
     const TextFont font;
     const std::int32_t w = 1600, h = 300;
-    TextOutline o = font.Layout(text, {w / 2.0, h / 2.0, 100, 0});
-    if (mirror) o = MirrorOutline(o, w);
-    const auto b = Render(o, w, h);
+    const auto b = Render(font.Layout(text, {w / 2.0, h / 2.0, 100, 0}), w, h);
+    if (mirror) FlipBitmap(*b, 1);  // as the picture is mirrored for printing on the back
     TestDir dir;
     b->SaveToFile(dir.Path("text.bmp"));
     return Ocr(dir.Path("text.bmp"));
