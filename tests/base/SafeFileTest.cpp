@@ -11,6 +11,7 @@
 #include "base/Errors.h"
 #include "base/SafeFile.h"
 #include "support/TestDir.h"
+#include "support/WriteChecks.h"
 
 using namespace sp;
 
@@ -36,13 +37,7 @@ TEST(SafeFile, CreateErrorsNameTheFullPathAndReason) {
     } catch (const EFCreateError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + dir.Path("missing/a.bmp") + "\". No such file or directory");
     }
-    std::filesystem::create_directory(dir.Path("folder"));
-    try {
-        WriteFileAtomically(dir.Path("folder"), {"x"});
-        FAIL();
-    } catch (const EFCreateError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + dir.Path("folder") + "\". Is a directory");
-    }
+    ExpectFolderRefused(Throwing([](const std::string& path) { WriteFileAtomically(path, {"x"}); }), "folder");
     try {
         ReadWholeFile(dir.Path("nothing.txt"));
         FAIL();
@@ -54,16 +49,8 @@ TEST(SafeFile, CreateErrorsNameTheFullPathAndReason) {
 // A full disk, simulated with the file-size limit: the write fails, the old
 // file keeps every byte, and no temporary file is left behind.
 TEST(SafeFile, FailedWriteKeepsTheOldFile) {
-    TestDir dir;
-    const std::string path = dir.Path("keep.bin");
-    const std::string old(5000, 'o');
-    WriteFileAtomically(path, {old});
-    {
-        FileSizeLimit limit(1000);
-        EXPECT_THROW(WriteFileAtomically(path, {std::string(4000, 'n')}), EWriteError);
-    }
-    EXPECT_EQ(ReadWholeFile(path), old);
-    EXPECT_EQ(dir.Entries(), 1u);
+    const auto write = [](const std::string& path) { WriteFileAtomically(path, {std::string(4000, 'n')}); };
+    ExpectFullDiskKeepsTheOldFile(Throwing(write), "keep.bin", EWriteError().what());
 }
 
 TEST(SafeFile, ALinkIsWrittenThrough) {

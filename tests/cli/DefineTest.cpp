@@ -1,26 +1,13 @@
 // scaleplate-define through the built program: statuses, sentences, the file
 // it writes, and that scaleplate-render draws it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <string>
 
+#include "support/Program.h"
 #include "support/TestDir.h"
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome RunProgram(const char* program, const std::string& args) {
-    TestDir tmp;
-    const std::string cmd =
-        std::string("'") + program + "' " + args + " >'" + tmp.Path("out") + "' 2>'" + tmp.Path("err") + "'";
-    const int raw = std::system(cmd.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, tmp.Read("out"), tmp.Read("err")};
-}
 
 Outcome Define(const std::string& args) { return RunProgram(SCALEPLATE_DEFINE, args); }
 

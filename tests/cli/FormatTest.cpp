@@ -2,30 +2,19 @@
 // at the plate's size, rasterised at the Dpi by other programs they lie over
 // the BMP, and every format is written whole or not at all.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <regex>
 #include <string>
 
+#include "support/Program.h"
 #include "support/TestDir.h"
+#include "support/WriteChecks.h"
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome Run(const std::string& cmd) {
-    TestDir tmp;
-    const std::string full = cmd + " >'" + tmp.Path("out") + "' 2>'" + tmp.Path("err") + "'";
-    const int raw = std::system(full.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, tmp.Read("out"), tmp.Read("err")};
-}
-
 Outcome Render(const std::string& args, const std::string& prefix = "") {
-    return Run(prefix + " '" SCALEPLATE_RENDER "' " + args);
+    return RunProgram(SCALEPLATE_RENDER, args, prefix);
 }
 
 const std::string kWorked =
@@ -33,15 +22,13 @@ const std::string kWorked =
     "--set CentralRadius=3 --set SegmentLength=3 --set SegmentWidth=1 --set ArchWidth=2 --set Segments=10 "
     "--set Master=5 --set Doubled=0 --set HalfSmall=0 --set Frame=0 --set Mirror=0 ";
 
-bool Have(const char* tool) { return Run(std::string("command -v ") + tool).status == 0; }
-
 struct Comparison {
     int width = 0, height = 0, otherWidth = 0, otherHeight = 0;
     long black = 0, differ = 0, far = 0;
 };
 
 Comparison Compare(const std::string& bmp, const std::string& other) {
-    const Outcome r = Run(std::string("python3 '" SCALEPLATE_COMPARE "' '") + bmp + "' '" + other + "'");
+    const Outcome r = RunCommand(std::string("python3 '" SCALEPLATE_COMPARE "' '") + bmp + "' '" + other + "'");
     EXPECT_EQ(r.status, 0) << r.err;
     Comparison c;
     std::sscanf(r.out.c_str(), "size=%dx%d other=%dx%d black=%ld differ=%ld far=%ld", &c.width, &c.height,
@@ -58,13 +45,13 @@ void ExpectVectorsOverRaster(const std::string& settings) {
         ASSERT_EQ(r.status, 0) << r.err;
     }
     EXPECT_NE(dir.Read("p.svg").find("width=\"80mm\" height=\"40mm\" viewBox=\"0 0 1890 945\""), std::string::npos);
-    const Outcome info = Run("pdfinfo '" + dir.Path("p.pdf") + "'");
+    const Outcome info = RunCommand("pdfinfo '" + dir.Path("p.pdf") + "'");
     EXPECT_TRUE(std::regex_search(info.out, std::regex("\nPage size: +226.772 x 113.386 pts\n"))) << info.out;
     EXPECT_TRUE(std::regex_search(info.out, std::regex("\nPages: +1\n"))) << info.out;
-    ASSERT_EQ(Run("rsvg-convert -d 600 -p 600 -b white '" + dir.Path("p.svg") + "' -o '" + dir.Path("svg.png") + "'")
+    ASSERT_EQ(RunCommand("rsvg-convert -d 600 -p 600 -b white '" + dir.Path("p.svg") + "' -o '" + dir.Path("svg.png") + "'")
                   .status,
               0);
-    ASSERT_EQ(Run("pdftoppm -r 600 -gray -singlefile '" + dir.Path("p.pdf") + "' '" + dir.Path("pdf") + "'").status, 0);
+    ASSERT_EQ(RunCommand("pdftoppm -r 600 -gray -singlefile '" + dir.Path("p.pdf") + "' '" + dir.Path("pdf") + "'").status, 0);
     // The PNG holds exactly the BMP's pixels, mirror included.
     const Comparison png = Compare(dir.Path("p.bmp"), dir.Path("p.png"));
     EXPECT_EQ(png.otherWidth, 1890);
@@ -117,29 +104,25 @@ TEST(Formats, FrameAndMirrorVectorsLieOverTheBmp) {
 }
 
 TEST(Formats, EveryFormatWrittenWholeOrNotAtAll) {
+    // The program's answer: its message, once it ended with status 2.
+    const FileWrite write = [](const std::string& path) {
+        const Outcome r = Render("--output '" + path + "'");
+        EXPECT_EQ(r.status, r.err.empty() ? 0 : 2) << r.err;
+        return r.err;
+    };
     for (const char* ext : {"bmp", "png", "svg", "pdf"}) {
-        TestDir dir;
-        const std::string name = dir.Path(std::string("x.") + ext);
-        std::filesystem::create_directory(name);
-        Outcome r = Render("--output '" + name + "'");
-        EXPECT_EQ(r.status, 2) << ext;
-        EXPECT_EQ(r.err, "Cannot create file \"" + name + "\". Is a directory.\n") << ext;
-        std::filesystem::remove(name);
-
-        dir.Write(std::string("x.") + ext, "old");
-        r = Render("--output '" + name + "'", "ulimit -f 1;");  // 1024 bytes
-        EXPECT_EQ(r.status, 2) << ext;
-        EXPECT_EQ(r.err, "Stream write error.\n") << ext;
-        EXPECT_EQ(dir.Read(std::string("x.") + ext), "old") << ext;
-        EXPECT_EQ(dir.Entries(), 1u) << ext;
+        const std::string name = std::string("x.") + ext;
+        ExpectFolderRefused(write, name, ".\n");
+        ExpectFullDiskKeepsTheOldFile(write, name, "Stream write error.\n");
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's shadow memory cannot live under ulimit -v
         // A raster band of one row larger than the memory the process may
         // have: every format is refused before the drawing, as before.
-        r = Render("--set Dpi=9000000 --set Width=999 --set Height=999 --output '" + dir.Path(std::string("big.") + ext) + "'",
+        TestDir dir;
+        const Outcome r = Render("--set Dpi=9000000 --set Width=999 --set Height=999 --output '" + dir.Path(std::string("big.") + ext) + "'",
                    "ulimit -v 1000000;");
         EXPECT_EQ(r.status, 2) << ext;
         EXPECT_EQ(r.err, "Out of system resources.\n") << ext;
-        EXPECT_EQ(dir.Entries(), 1u) << ext;
+        EXPECT_EQ(dir.Entries(), 0u) << ext;
 #endif
     }
 }

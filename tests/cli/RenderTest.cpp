@@ -1,26 +1,17 @@
 // scaleplate-render through the built program: exit codes, messages, files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
 #include <string>
 
+#include "support/Program.h"
 #include "support/TestDir.h"
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
 Outcome Render(const std::string& args, const std::string& prefix = "") {
-    TestDir tmp;
-    const std::string cmd = prefix + " '" SCALEPLATE_RENDER "' " + args + " >'" + tmp.Path("out") + "' 2>'" +
-                            tmp.Path("err") + "'";
-    const int raw = std::system(cmd.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, tmp.Read("out"), tmp.Read("err")};
+    return RunProgram(SCALEPLATE_RENDER, args, prefix);
 }
 
 }  // namespace

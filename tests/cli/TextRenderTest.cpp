@@ -2,34 +2,20 @@
 // reads the print: the numbers must read as written, and the mirrored print
 // must not (it is read from the back of the film).
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "support/Program.h"
 #include "support/TestDir.h"
 
 namespace {
 
-bool Have(const char* tool) { return std::system(("command -v " + std::string(tool) + " >/dev/null 2>&1").c_str()) == 0; }
+int Render(const std::string& args) { return RunProgram(SCALEPLATE_RENDER, args).status; }
 
-int Render(const std::string& args) {
-    const std::string cmd = "'" SCALEPLATE_RENDER "' " + args + " >/dev/null 2>&1";
-    const int raw = std::system(cmd.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
-
-std::string Shell(const std::string& cmd) {
-    std::string out;
-    if (FILE* f = ::popen(cmd.c_str(), "r")) {
-        char buf[256];
-        while (std::fgets(buf, sizeof buf, f)) out += buf;
-        ::pclose(f);
-    }
-    return out;
-}
+std::string Shell(const std::string& cmd) { return RunCommand(cmd).out; }
 
 // The words tesseract finds anywhere on the picture.
 std::set<std::string> Words(const std::string& picture) {
@@ -96,9 +82,8 @@ TEST(RenderText, NewKeysThroughSetAndTheirRefusals) {
     // when a settings file holds it.
     EXPECT_EQ(Render("--set ValueRight=ten --output '" + dir.Path("c.bmp") + "'"), 64);
     dir.Write("s.ini", "[Numbers]\r\nValueRight=ten\r\n");
-    const std::string err = Shell("'" SCALEPLATE_RENDER "' --settings '" + dir.Path("s.ini") + "' --output '" +
-                                  dir.Path("c.bmp") + "' 2>&1");
-    EXPECT_EQ(err, "Hodnota vpravo musí byť číslo.\n");
+    EXPECT_EQ(RunProgram(SCALEPLATE_RENDER, "--settings '" + dir.Path("s.ini") + "' --output '" + dir.Path("c.bmp") + "'").err,
+              "Hodnota vpravo musí byť číslo.\n");
     EXPECT_EQ(Render("--set ValueRight=10 --set ValueLeft=0 --set TextHeight=0 --output '" + dir.Path("c.bmp") + "'"),
               1);
     EXPECT_EQ(dir.Entries(), 2u);  // nothing written for the refusals (a.svg and s.ini only)

@@ -11,6 +11,7 @@
 #include "raster/Graphics.h"
 #include "raster/PngFile.h"
 #include "support/TestDir.h"
+#include "support/WriteChecks.h"
 
 using namespace sp;
 
@@ -114,21 +115,11 @@ TEST(PngFile, RecordsTheResolutionInPixelsPerMetre) {
 }
 
 TEST(PngFile, AFolderAsTheOutputIsRefused) {
-    TestDir dir;
     auto b = Drawn(20, 10, clBlack);
-    try {
-        SavePngFile(*b, dir.Path(""), 600);
-        FAIL();
-    } catch (const EFCreateError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + dir.Path("") + "\". Is a directory");
-    }
-    EXPECT_EQ(dir.Entries(), 0u);
+    ExpectFolderRefused(Throwing([&b](const std::string& path) { SavePngFile(*b, path, 600); }), "p.png");
 }
 
 TEST(PngFile, AFullDiskKeepsTheOldFileAndLeavesNothing) {
-    TestDir dir;
-    const std::string path = dir.Path("p.png");
-    WriteFileAtomically(path, {"old"});
     auto b = Drawn(600, 400, 0x00336699);
     std::uint32_t seed = 12345;
     for (int y = 0; y < 400; ++y)  // noise that does not compress
@@ -136,15 +127,6 @@ TEST(PngFile, AFullDiskKeepsTheOldFileAndLeavesNothing) {
             seed = seed * 1664525u + 1013904223u;
             b->RowBits(y)[x] = static_cast<std::uint8_t>(seed >> 24);
         }
-    {
-        FileSizeLimit limit(20000);
-        try {
-            SavePngFile(*b, path, 600);
-            FAIL();
-        } catch (const EWriteError& e) {
-            EXPECT_STREQ(e.what(), "Stream write error");
-        }
-    }
-    EXPECT_EQ(dir.Read("p.png"), "old");
-    EXPECT_EQ(dir.Entries(), 1u);
+    ExpectFullDiskKeepsTheOldFile(Throwing([&b](const std::string& path) { SavePngFile(*b, path, 600); }), "p.png",
+                                  "Stream write error", 20000);
 }

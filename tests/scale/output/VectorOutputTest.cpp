@@ -13,6 +13,7 @@
 #include "scale/output/PictureCommand.h"
 #include "scale/output/SvgWriter.h"
 #include "support/TestDir.h"
+#include "support/WriteChecks.h"
 #include "support/Worked.h"
 
 using namespace sp;
@@ -159,26 +160,10 @@ TEST(OutputFormats, EveryFormatWholeOrNotAtAll) {
     ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
     const auto picture = DrawScale(p, f, {}, false);
     for (OutputFormat format : {OutputFormat::Bmp, OutputFormat::Svg, OutputFormat::Pdf}) {
+        const auto write = Throwing([&](const std::string& path) { WritePictureFile(format, picture.get(), &list, path); });
         const std::string name = std::string("x") + FormatInfo(format).extension;
-        // A folder of that name.
-        const std::string folder = dir.Path(name);
-        std::filesystem::create_directory(folder);
-        try {
-            WritePictureFile(format, picture.get(), &list, folder);
-            ADD_FAILURE() << name;
-        } catch (const EFCreateError& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + folder + "\". ", 0), 0u) << e.what();
-        }
-        std::filesystem::remove(folder);
-        // A disk that fills after 1000 bytes: the old file stays whole.
-        dir.Write(name, "old");
-        {
-            FileSizeLimit limit(1000);
-            EXPECT_THROW(WritePictureFile(format, picture.get(), &list, dir.Path(name)), EWriteError) << name;
-        }
-        EXPECT_EQ(dir.Read(name), "old");
-        EXPECT_EQ(dir.Entries(), 1u) << name;
-        std::filesystem::remove(dir.Path(name));
+        ExpectFolderRefused(write, name);
+        ExpectFullDiskKeepsTheOldFile(write, name, "Stream write error");
     }
 }
 
