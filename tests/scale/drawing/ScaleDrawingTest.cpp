@@ -13,32 +13,10 @@ using namespace sp;
 
 namespace {
 
-// One recorded call, flattened: the point (a, b) or the box (a, b, c, d).
-struct Call {
-    enum Op { MoveTo, LineTo, Ellipse } op;
-    std::int32_t a = 0, b = 0, c = 0, d = 0;
-    std::int32_t penWidth = 0;
-    friend bool operator==(const Call&, const Call&) = default;
-};
-
-std::vector<Call> Calls(const DisplayList& list) {
-    std::vector<Call> calls;
-    for (const DisplayItem& item : list.Items) {
-        if (auto m = std::get_if<DisplayMove>(&item))
-            calls.push_back({Call::MoveTo, m->to.x, m->to.y, 0, 0, m->penWidth});
-        else if (auto l = std::get_if<DisplayLine>(&item))
-            calls.push_back({Call::LineTo, l->to.x, l->to.y, 0, 0, l->penWidth});
-        else if (auto e = std::get_if<DisplayEllipse>(&item))
-            calls.push_back({Call::Ellipse, e->box.Left, e->box.Top, e->box.Right, e->box.Bottom, e->penWidth});
-    }
-    return calls;
-}
-
 struct Drawn {
     ScaleParameters p;
     std::unique_ptr<TBitmap> bitmap;
     DisplayList list;
-    std::vector<Call> log;
 };
 
 // Draws on the raster and on the recorder from the same start; both must
@@ -51,29 +29,51 @@ Drawn Draw(FormFields f, const std::vector<std::string>& definition = {}, bool a
     d.bitmap = DrawScale(d.p, f, definition, active);
     d.list = RecordScale(recorded, f, definition, active);
     EXPECT_EQ(recorded, d.p);
-    d.log = Calls(d.list);
     return d;
 }
 
-// The segments: each MoveTo followed by a LineTo after the arcs, as
-// (from, to, pen width).
+// A tick: one line (from, to, pen width).
 struct Seg {
     TPoint from, to;
     int width;
     friend bool operator==(const Seg&, const Seg&) = default;
 };
 
-std::vector<Seg> Segments(const std::vector<Call>& log, std::size_t firstCall) {
-    std::vector<Seg> s;
-    for (std::size_t i = firstCall; i + 1 < log.size(); ++i)
-        if (log[i].op == Call::MoveTo && log[i + 1].op == Call::LineTo)
-            s.push_back({{log[i].a, log[i].b}, {log[i + 1].a, log[i + 1].b}, log[i + 1].penWidth});
+// What a picture is made of, whatever order it was drawn in: the filled
+// discs, the lines drawn without lifting the pen (arcs, the frame) and the
+// single lines (ticks), each in drawing order.
+struct Shapes {
+    std::vector<TRect> discs;
+    std::vector<std::vector<TPoint>> paths;
+    std::vector<int> pathWidths;
+    std::vector<Seg> ticks;
+};
+
+Shapes ShapesOf(const DisplayList& list) {
+    Shapes s;
+    std::vector<TPoint> run;
+    int width = 0;
+    const auto end = [&] {
+        if (run.size() == 2) s.ticks.push_back({run[0], run[1], width});
+        if (run.size() > 2) s.paths.push_back(run), s.pathWidths.push_back(width);
+        run.clear();
+    };
+    for (const DisplayItem& item : list.Items) {
+        if (auto m = std::get_if<DisplayMove>(&item)) {
+            end();
+            run = {m->to};
+        } else if (auto l = std::get_if<DisplayLine>(&item)) {
+            run.push_back(l->to);
+            width = l->penWidth;
+        } else if (auto e = std::get_if<DisplayEllipse>(&item)) {
+            s.discs.push_back(e->box);
+        }
+    }
+    end();
     return s;
 }
 
-// Index of the first call after the ellipse and `arcs` chains of `chain`
-// chords each (a MoveTo and chain + 1 LineTo per arc).
-std::size_t AfterArcs(int arcs, int chain) { return 1 + static_cast<std::size_t>(arcs) * static_cast<std::size_t>(chain + 2); }
+bool Passes(const std::vector<TPoint>& path, TPoint p) { return std::find(path.begin(), path.end(), p) != path.end(); }
 
 }  // namespace
 
@@ -97,13 +97,16 @@ TEST(ScaleDrawing, WorkedExampleCallsAndPixels) {
     Drawn d = Draw(WorkedFields());
     EXPECT_EQ(d.bitmap->Width(), 1890);
     EXPECT_EQ(d.bitmap->Height(), 945);
-    ASSERT_GE(d.log.size(), 94u);
-    EXPECT_EQ(d.log[0], (Call{Call::Ellipse, 874, 756, 1016, 898, 1}));
-    EXPECT_EQ(d.log[1], (Call{Call::MoveTo, 1363, 409, 0, 0, 2}));
-    EXPECT_EQ(d.log[2], (Call{Call::LineTo, 1363, 409, 0, 0, 2}));
-    EXPECT_EQ(d.log[2 + 45], (Call{Call::LineTo, 945, 236, 0, 0, 2}));
-    EXPECT_EQ(d.log[2 + 90], (Call{Call::LineTo, 527, 409, 0, 0, 2}));
-    const auto segs = Segments(d.log, AfterArcs(1, 90));
+    const Shapes s = ShapesOf(d.list);
+    EXPECT_EQ(s.discs, (std::vector<TRect>{{874, 756, 1016, 898}}));
+    ASSERT_EQ(s.paths.size(), 1u);  // one arc, a chord per degree
+    EXPECT_EQ(s.paths[0].size(), 92u);
+    EXPECT_EQ(s.paths[0].front(), (TPoint{1363, 409}));
+    EXPECT_EQ(s.paths[0][1], (TPoint{1363, 409}));
+    EXPECT_EQ(s.paths[0][46], (TPoint{945, 236}));
+    EXPECT_EQ(s.paths[0].back(), (TPoint{527, 409}));
+    EXPECT_EQ(s.pathWidths[0], 2);
+    const auto& segs = s.ticks;
     ASSERT_EQ(segs.size(), 11u);
     EXPECT_EQ(segs[0], (Seg{{1363, 409}, {1463, 309}, 2}));
     EXPECT_EQ(segs[1], (Seg{{1292, 349}, {1334, 291}, 1}));
@@ -125,7 +128,7 @@ TEST(ScaleDrawing, HalfSmallDoublesCountAndMasterInPlace) {
     Drawn d = Draw(f);
     EXPECT_EQ(d.p.SegmentCount, 20);
     EXPECT_EQ(d.p.MasterEvery, 10);
-    const auto segs = Segments(d.log, AfterArcs(1, 90));
+    const auto segs = ShapesOf(d.list).ticks;
     ASSERT_EQ(segs.size(), 21u);
     EXPECT_EQ(segs[1], (Seg{{1329, 378}, {1352, 351}, 1}));
     EXPECT_EQ(segs[2], (Seg{{1292, 349}, {1334, 291}, 1}));
@@ -137,29 +140,36 @@ TEST(ScaleDrawing, DoubledArcWithHalvedPen) {
     FormFields f = WorkedFields();
     f.doubledArc = true;
     f.arcWidth = "3";
-    Drawn d = Draw(f);
-    // Second chain starts after the first arc's MoveTo and 91 LineTo.
-    const std::size_t second = 1 + 92;
-    EXPECT_EQ(d.log[second], (Call{Call::MoveTo, 1388, 384, 0, 0, 1}));
-    EXPECT_EQ(d.log[second + 1 + 45], (Call{Call::LineTo, 945, 201, 0, 0, 1}));
-    EXPECT_EQ(d.log[second + 1 + 90], (Call{Call::LineTo, 502, 384, 0, 0, 1}));
-    EXPECT_EQ(d.log[2].penWidth, 3);
+    const Shapes s = ShapesOf(Draw(f).list);
+    // The arc as drawn alone, and a second one half a segment further out.
+    f.doubledArc = false;
+    const Shapes single = ShapesOf(Draw(f).list);
+    ASSERT_EQ(s.paths.size(), 2u);
+    EXPECT_EQ(s.paths[0], single.paths[0]);
+    EXPECT_EQ(s.pathWidths, (std::vector<int>{3, 1}));
+    EXPECT_EQ(s.paths[1].front(), (TPoint{1388, 384}));
+    EXPECT_TRUE(Passes(s.paths[1], {945, 201}));
+    EXPECT_EQ(s.paths[1].back(), (TPoint{502, 384}));
+    EXPECT_EQ(s.ticks, single.ticks);
 
+    f.doubledArc = true;
     f.arcWidth = "0";  // no arc, the doubled one with the thinnest pen
-    Drawn z = Draw(f);
-    EXPECT_EQ(z.log[1], (Call{Call::MoveTo, 1388, 384, 0, 0, 0}));
+    const Shapes z = ShapesOf(Draw(f).list);
+    ASSERT_EQ(z.paths.size(), 1u);
+    EXPECT_EQ(z.paths[0], s.paths[1]);
+    EXPECT_EQ(z.pathWidths[0], 0);
 }
 
 TEST(ScaleDrawing, FrameAndMirror) {
     FormFields f = WorkedFields();
     f.frame = true;
     Drawn d = Draw(f);
-    const std::size_t n = d.log.size();
-    EXPECT_EQ(d.log[n - 5], (Call{Call::MoveTo, 10, 10, 0, 0, 1}));
-    EXPECT_EQ(d.log[n - 4], (Call{Call::LineTo, 1880, 10, 0, 0, 1}));
-    EXPECT_EQ(d.log[n - 3], (Call{Call::LineTo, 1880, 935, 0, 0, 1}));
-    EXPECT_EQ(d.log[n - 2], (Call{Call::LineTo, 10, 935, 0, 0, 1}));
-    EXPECT_EQ(d.log[n - 1], (Call{Call::LineTo, 10, 10, 0, 0, 1}));
+    // The plain picture's list, then the frame 10 pixels in from the edges.
+    DisplayList framed = Draw(WorkedFields()).list;
+    framed.Items.push_back(DisplayMove{{10, 10}, 1});
+    for (const TPoint corner : {TPoint{1880, 10}, TPoint{1880, 935}, TPoint{10, 935}, TPoint{10, 10}})
+        framed.Items.push_back(DisplayLine{corner, 1});
+    EXPECT_EQ(d.list, framed);
     EXPECT_EQ(d.bitmap->Pixel(10, 500), clBlack);
     EXPECT_EQ(d.bitmap->Pixel(1880, 935), clBlack);
 
@@ -176,10 +186,10 @@ TEST(ScaleDrawing, FrameAndMirror) {
 TEST(ScaleDrawing, SegmentCountLimitAndMasterFallback) {
     FormFields f = WorkedFields();
     f.segments = "255";
-    EXPECT_EQ(Segments(Draw(f).log, 93).size(), 256u);
+    EXPECT_EQ(ShapesOf(Draw(f).list).ticks.size(), 256u);
     f.segments = "127";
     f.halfSmall = true;
-    EXPECT_EQ(Segments(Draw(f).log, 93).size(), 255u);
+    EXPECT_EQ(ShapesOf(Draw(f).list).ticks.size(), 255u);
     for (const char* count : {"256", "128"}) {
         ScaleParameters p = Fresh();
         FormFields g = WorkedFields();
@@ -195,7 +205,7 @@ TEST(ScaleDrawing, SegmentCountLimitAndMasterFallback) {
     m.masterEvery = "0";  // fallback: 10 mm in pixels, masters only at the ends
     Drawn d = Draw(m);
     EXPECT_EQ(d.p.MasterEvery, 236);
-    const auto segs = Segments(d.log, 93);
+    const auto segs = ShapesOf(d.list).ticks;
     for (std::size_t i = 0; i < segs.size(); ++i) EXPECT_EQ(segs[i].width, (i == 0 || i == 10) ? 2 : 1) << i;
 
     m.masterEvery = "";
@@ -215,7 +225,7 @@ TEST(ScaleDrawing, SevenSegmentsStepInFractions) {
     FormFields f = WorkedFields();
     f.segments = "7";
     Drawn d = Draw(f);
-    const auto segs = Segments(d.log, 93);
+    const auto segs = ShapesOf(d.list).ticks;
     ASSERT_EQ(segs.size(), 8u);
     ScaleParameters p = d.p;
     EXPECT_EQ(segs[1].from, ScalePoint(p, 45 + 12.857142857142858, p.Radius));
@@ -240,17 +250,17 @@ TEST(DefinitionSegments, LinesOfTheWorkedExample) {
     };
     for (const Row& r : rows) {
         Drawn d = Draw(WorkedFields(), r.lines, true);
-        const auto segs = Segments(d.log, 93);
+        const auto segs = ShapesOf(d.list).ticks;
         ASSERT_FALSE(segs.empty());
         EXPECT_EQ(segs.back(), r.last) << r.lines.back();
     }
     Drawn below = Draw(WorkedFields(), {"-10,N"}, true);
-    EXPECT_EQ(Segments(below.log, 93).back().from, (TPoint{1527, 930}));
+    EXPECT_EQ(ShapesOf(below.list).ticks.back().from, (TPoint{1527, 930}));
     Drawn wrap = Draw(WorkedFields(), {"400,S", "40,S"}, true);
-    const auto w = Segments(wrap.log, 93);
+    const auto w = ShapesOf(wrap.list).ticks;
     EXPECT_EQ(w[0], w[1]);
     Drawn empty = Draw(WorkedFields(), {}, true);
-    EXPECT_TRUE(Segments(empty.log, 93).empty());
+    EXPECT_TRUE(ShapesOf(empty.list).ticks.empty());
     EXPECT_EQ(empty.p.MasterEvery, 5);  // the master field is still read
 }
 
