@@ -58,6 +58,18 @@ TEST(DefinitionWriter, CollationIgnoresCaseOfLettersOnly) {
     EXPECT_GT(CompareDefinitionLines("\xC0\x80", "z"), 0);
 }
 
+// Every Slovak letter folds with its capital, also where the code page keeps
+// the pair 16 apart (Š/š, Ľ/ľ, Ž/ž) rather than 32.
+TEST(DefinitionWriter, CollationFoldsEverySlovakLetter) {
+    const char* pairs[][2] = {{"Á", "á"}, {"Ä", "ä"}, {"Č", "č"}, {"Ď", "ď"}, {"É", "é"}, {"Í", "í"},
+                              {"Ĺ", "ĺ"}, {"Ľ", "ľ"}, {"Ň", "ň"}, {"Ó", "ó"}, {"Ô", "ô"}, {"Ŕ", "ŕ"},
+                              {"Š", "š"}, {"Ť", "ť"}, {"Ú", "ú"}, {"Ý", "ý"}, {"Ž", "ž"}};
+    for (const auto& [upper, lower] : pairs) {
+        EXPECT_EQ(CompareDefinitionLines(std::string("45,M,") + upper, std::string("45,M,") + lower), 0) << upper;
+        EXPECT_LT(CompareDefinitionLines(std::string("45,M,") + upper, "45,M,\xC0\x80"), 0) << upper;
+    }
+}
+
 TEST(DefinitionReader, LineEndsNulAndNoTrimming) {
     struct Row {
         std::string bytes;

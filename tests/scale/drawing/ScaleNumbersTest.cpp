@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "base/Errors.h"
 #include "scale/drawing/ScaleDrawing.h"
 #include "scale/drawing/ScaleNumbers.h"
@@ -75,6 +77,27 @@ TEST(ScaleNumbers, HalfSmallKeepsNumbersOnTheSameMasters) {
     const ScaleParameters p = Drawn(f);
     const auto numbers = UniformTickNumbers(p, Value("0"), Value("10"));
     EXPECT_EQ(numbers, (std::vector<TickNumber>{{0, 45.0, "10"}, {10, 90.0, "5"}, {20, 135.0, "0"}}));
+}
+
+// Seven segments with a master every fifth: the masters 0 and 5 and the end
+// 7 carry numbers, whether or not the count is a multiple of the interval.
+TEST(ScaleNumbers, TheLastTickIsNumberedAfterAShortInterval) {
+    const struct {
+        const char *segments, *master;
+        long texts;
+    } rows[] = {{"7", "5", 3}, {"10", "5", 3}, {"3", "5", 2}};
+    for (const auto& [segments, master, texts] : rows) {
+        FormFields f = WorkedFields();
+        f.segments = segments, f.masterEvery = master;
+        f.valueLeft = "0", f.valueRight = "7";
+        ScaleParameters p = Fresh();
+        ASSERT_EQ(ReadScaleParameters(p, f), std::nullopt);
+        const DisplayList list = RecordScale(p, f, {}, false);
+        EXPECT_EQ(std::count_if(list.Items.begin(), list.Items.end(),
+                                [](const DisplayItem& i) { return std::holds_alternative<DisplayText>(i); }),
+                  texts)
+            << segments;
+    }
 }
 
 TEST(ScaleNumbers, FewestDecimalsPerValueWithCommaOrPoint) {

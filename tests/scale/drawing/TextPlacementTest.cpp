@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "scale/drawing/ScaleDrawing.h"
 #include "scale/drawing/ScaleNumbers.h"
@@ -121,6 +122,27 @@ TEST(TextPlacement, TurnedTextHasItsTopAwayFromThePivot) {
     }
     EXPECT_GT(rightColumn, 0.9 * ink.Height());
     EXPECT_LT(leftColumn, 0.3 * ink.Height());
+}
+
+// At every angle a turned "T" has its bar, where most of its ink lies, away
+// from the pivot: upright at 90 degrees, on its side at 0 and 180.
+TEST(TextPlacement, TurnedTextReadsOutwardsAtEveryAngle) {
+    Scale s = WorkedScale();
+    s.style.radial = true;
+    for (const double angle : {0.0, 45.0, 90.0, 135.0, 180.0}) {
+        auto b = WhitePicture(s.p.Width, s.p.Height);
+        const TextPlacementBox box = PlaceTickNumber(s.p, angle, Font().Width("T", s.style.height), s.style);
+        FillOutline(*b, Font().Layout("T", box));
+        const Ink ink = InkOf(*b);
+        double sx = 0, sy = 0;
+        for (std::int32_t y = ink.top; y <= ink.bottom; ++y)
+            for (std::int32_t x = ink.left; x <= ink.right; ++x)
+                if (b->Pixel(x, y) == clBlack) sx += x + 0.5, sy += y + 0.5;
+        // From the middle of the letter's box to its centre of ink, along the radius.
+        const double t = angle * std::numbers::pi / 180;
+        const double outwards = (sx / ink.black - box.x) * std::cos(t) - (sy / ink.black - box.y) * std::sin(t);
+        EXPECT_GT(outwards, s.style.height / 10) << angle;
+    }
 }
 
 TEST(TextPlacement, UnitTextAboveThePivotAtOneAndAHalfHeights) {

@@ -97,6 +97,17 @@ TEST(Pchip, HandWorkedCurve) {
     EXPECT_EQ(p(2), 4);
 }
 
+// Intervals of different lengths weigh the inner slopes and the end
+// formula; the values are the exact fractions of the textbook curve
+// (Fritsch-Butland slopes, three-point ends) worked out in rational numbers.
+TEST(Pchip, UnevenIntervalsMatchTheReferenceCurve) {
+    const Pchip p({0, 1, 3, 4}, {0, 2, 3, 6});
+    const struct {
+        long double x, y;
+    } rows[] = {{0.5L, 135.0L / 112}, {2, 2015.0L / 812}, {3.5L, 5759.0L / 1392}, {3, 3}};
+    for (const auto& r : rows) EXPECT_NEAR(static_cast<double>(p(r.x)), static_cast<double>(r.y), 1e-15) << static_cast<double>(r.x);
+}
+
 TEST(Pchip, NeverOvershootsMonotonePoints) {
     const std::vector<long double> xs{0, 1, 2, 3, 4, 6}, ys{0, 0.1L, 0.2L, 5, 5.1L, 5.1L};
     const Pchip p(xs, ys);

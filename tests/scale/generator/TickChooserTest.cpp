@@ -142,6 +142,35 @@ TEST(TickChooser, UsersStepsAndTheLimit) {
     EXPECT_EQ(Refusal("law = linear\nfrom = 0\nto = 10\nlabels = 0; 5; 10,5\n"), "Číslovaná hodnota 10,5 leží mimo stupnice.");
 }
 
+// The program's own medium ticks: only an interval of more than three minor
+// ticks gets one (a fifth or a second of them); three stay plain.
+TEST(TickChooser, MediumTicksOnlyAmongMoreThanThreeMinorOnes) {
+    const struct {
+        const char* steps;
+        const char* kinds;  // the ticks' kinds from 0 up to the first major tick after it
+    } rows[] = {
+        {"major = 2\nminor = 0,5\n", "MSSSM"},
+        {"major = 10\nminor = 1\n", "MSSSSNSSSSM"},
+        {"major = 5\nminor = 0,5\n", "MSNSNSNSNSM"},
+    };
+    for (const auto& r : rows) {
+        const auto t = GenerateTicks(Described(std::string("law = linear\nfrom = 0\nto = 20\n") + r.steps));
+        std::string kinds;
+        for (const GeneratedTick& tick : t) kinds += static_cast<char>(tick.kind);
+        EXPECT_EQ(kinds.substr(0, kinds.find('M', 1) + 1), r.kinds) << r.steps;
+    }
+}
+
+// Zero at either end of a power law with a negative exponent: refused, not
+// drawn with angles that are no numbers.
+TEST(TickChooser, NegativePowerRefusesAZeroEnd) {
+    const char* sentence = "Mocninová stupnica so záporným exponentom nemôže obsahovať nulu.";
+    EXPECT_EQ(Refusal("law = power\nexponent = -1\nfrom = 0\nto = 10\n"), sentence);
+    EXPECT_EQ(Refusal("law = power\nexponent = -2\nfrom = -10\nto = 0\n"), sentence);
+    EXPECT_EQ(Refusal("law = power\nexponent = -0,5\nfrom = 10\nto = 0\n"), sentence);
+    EXPECT_EQ(Refusal("law = power\nexponent = -1\nfrom = 1\nto = 10\n"), "(accepted)");
+}
+
 TEST(TickChooser, DecimalSeparatorOfTheNumbers) {
     auto t = GenerateTicks(Described("law = linear\nfrom = 0\nto = 1\nlabels = 0; 0,5; 1\n"));
     EXPECT_EQ(Numbers(t), (std::vector<std::string>{"0", "0,5", "1"}));

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "base/Errors.h"
+#include "scale/input/FieldTable.h"
 #include "scale/settings/IniFile.h"
 #include "scale/settings/Settings.h"
 #include "support/TestDir.h"
@@ -98,6 +99,52 @@ TEST(Settings, MissingKeysTakeTheirDefaults) {
     EXPECT_FALSE(f.halfSmall);
     EXPECT_FALSE(f.mirror);
     EXPECT_EQ(dpi, 600);
+}
+
+// Each key left out in turn, every other key present with another value:
+// the one missing takes its own default, written out here by hand.
+TEST(Settings, EachMissingKeyTakesItsOwnDefault) {
+    FormFields expected;
+    expected.width = "80", expected.height = "40", expected.leftAngle = "135", expected.rightAngle = "45";
+    expected.centerX = "40", expected.centerY = "5", expected.radius = "30", expected.centralRadius = "3";
+    expected.segments = "10", expected.segmentLength = "3", expected.frameWidth = "1", expected.arcWidth = "1";
+    expected.segmentWidth = "1", expected.masterEvery = "5", expected.textHeight = "3,5", expected.font = "DejaVu Sans";
+    expected.doubledArc = expected.frame = expected.mirror = true;
+    TestDir dir;
+    std::int32_t dpi = 0;
+    FormFields f;
+    dir.Write("empty.ini", "");
+    LoadSettings(dir.Path("empty.ini"), f, dpi);
+    EXPECT_EQ(f, expected);
+    for (const FieldRow& left : FieldTable()) {
+        std::string text, section;
+        for (const FieldRow& row : FieldTable()) {
+            if (&row == &left) continue;
+            if (row.section != section) text += "[" + (section = row.section) + "]\r\n";
+            const bool flag = row.kind == FieldKind::Check;
+            text += std::string(row.key) + "=" + (flag ? (expected.*row.flag ? "0" : "1") : "77") + "\r\n";
+        }
+        dir.Write("s.ini", text);
+        LoadSettings(dir.Path("s.ini"), f, dpi);
+        if (left.kind == FieldKind::Check)
+            EXPECT_EQ(f.*left.flag, expected.*left.flag) << left.key;
+        else
+            EXPECT_EQ(f.*left.text, expected.*left.text) << left.key;
+        EXPECT_NE(f, expected) << left.key;  // the other keys were read
+    }
+}
+
+// Line ends of old Macintosh editors: a carriage return alone ends a line.
+TEST(Settings, CarriageReturnAloneEndsALine) {
+    TestDir dir;
+    dir.Write("mac.ini", "[Scale]\rMirror=0\rSegments=7\r[Center]\rRadius=20\rX=12");
+    FormFields f;
+    std::int32_t dpi = 0;
+    LoadSettings(dir.Path("mac.ini"), f, dpi);
+    EXPECT_FALSE(f.mirror);
+    EXPECT_EQ(f.segments, "7");
+    EXPECT_EQ(f.radius, "20");
+    EXPECT_EQ(f.centerX, "12");
 }
 
 TEST(IniFile, NumbersAndFlags) {

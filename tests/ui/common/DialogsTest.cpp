@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QIcon>
@@ -151,6 +152,30 @@ TEST(FileDialogs, TypingProcIntoTheFileNameDoesNotHang) {
     });
     EXPECT_EQ(real.RunFileDialog(nullptr, setup), std::nullopt);
     QIcon::setThemeName(theme);
+}
+
+// A name typed without an extension takes the extension of the chosen type:
+// chosen in the list now, chosen at the last save, or the default one.
+TEST(FileDialogs, ANameWithoutExtensionTakesTheChosenType) {
+    TestDir dir;
+    const QString folder = QString::fromStdString(dir.Path(""));
+    const struct {
+        const char* typed;
+        bool chooseSecond;      // the user moves down the type list
+        const char* remembered; // the type chosen at the last save
+        const char* saved;
+    } rows[] = {{"a", true, "", "a.png"}, {"b", false, "PNG (*.png)", "b.png"}, {"c", false, "", "c.bmp"}};
+    for (const auto& r : rows) {
+        sp::Dialogs real;
+        sp::FileDialogSetup setup{"Uložiť súbor:", "Bitmaps (*.bmp)|*.bmp|PNG (*.png)|*.png", "bmp", folder, "",
+                                  false, true, r.remembered, {}};
+        WhenModal([&r](QWidget* w) {
+            if (r.chooseSecond) QTest::keyClick(w->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+            QTest::keyClicks(w->findChild<QLineEdit*>("fileNameEdit"), r.typed);
+            static_cast<QDialog*>(w)->accept();
+        });
+        EXPECT_EQ(real.RunFileDialog(nullptr, setup), folder + "/" + r.saved) << r.typed;
+    }
 }
 
 TEST(PicturePreview, ReadsOnlySmallRegularFiles) {

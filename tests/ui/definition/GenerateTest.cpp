@@ -146,6 +146,40 @@ TEST(GenerateDialog, RefusalShowsItsSentenceAndDisablesOk) {
     EXPECT_EQ(GridLines(a), std::vector<std::string>{"45,M"});
 }
 
+// The edges of what the dialog takes: exactly as many ticks as the grid has
+// rows; a calibration row with one cell typed is refused, not left out; the
+// centre value is typed for both ohmmeter laws and no other.
+TEST(GenerateDialog, GridLimitHalfRowsAndTheCentreField) {
+    App a;
+    RunGenerate(a, [](GenerateDialog& g) {
+        g.Set("edtTo", "254");
+        g.Set("edtMajor", "10");
+        g.Set("edtMinor", "1");
+        EXPECT_EQ(g.Message(), "");
+        EXPECT_TRUE(g.OkEnabled());
+        g.Set("edtTo", "255");
+        EXPECT_EQ(g.Message(), "Stupnica má 256 dielikov, do tabuľky sa ich zmestí najviac 255.");
+        for (const char* law : {"linear", "power", "log", "db", "ohm-series", "ohm-shunt", "points"}) {
+            g.Law(law);
+            EXPECT_EQ(Edit(g.d, "edtCenter")->isEnabled(), std::string(law).starts_with("ohm-")) << law;
+        }
+        g.Set("edtTo", "10");
+        g.Set("edtMajor", "");
+        g.Set("edtMinor", "");
+        auto* points = Find<QTableWidget>(g.d, "sgrdPoints");
+        const char* cells[][2] = {{"0", "135"}, {"5", "90"}, {"10", "45"}, {"7", ""}};
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 2; ++c) points->setItem(r, c, new QTableWidgetItem(cells[r][c]));
+        EXPECT_EQ(g.Message(), "Kalibračný bod '7:' nemá tvar HODNOTA:UHOL.");
+        EXPECT_FALSE(g.OkEnabled());
+        points->item(3, 0)->setText("");
+        EXPECT_EQ(g.Message(), "");
+        EXPECT_TRUE(g.OkEnabled());
+        QTest::keyClick(g.d, Qt::Key_Escape);
+        return false;
+    });
+}
+
 // The calibration table and the main window's arc: the rows typed into the
 // table, the angles typed into the window, through to the saved file.
 TEST(GenerateDialog, CalibratedScaleOnTheWindowsArcIsSavedAsGenerated) {

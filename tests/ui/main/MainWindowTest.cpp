@@ -8,6 +8,7 @@
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "scale/input/FieldTable.h"
 #include "scale/settings/Settings.h"
@@ -222,6 +223,32 @@ TEST(MainWindow, EnterPressesTheFocusedButtonButNoneFromAField) {
     QTest::keyClick(a.Button("btnClose"), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(a.form->isVisible());
     EXPECT_NE(a.Ini().find("Height=66"), std::string::npos);
+}
+
+// Each accelerator presses its own button and no other: Alt with the letter
+// from anywhere, the letter alone from a check box or a button.
+TEST(MainWindow, EachAcceleratorPressesItsOwnButton) {
+    const struct {
+        const char* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* button;
+    } rows[] = {
+        {"medtWidth", Qt::Key_M, Qt::AltModifier, "btnManual"}, {"edtLAngle", Qt::Key_U, Qt::AltModifier, "btnSave"},
+        {"medtX", Qt::Key_K, Qt::AltModifier, "btnClose"},     {"cboxDual", Qt::Key_M, Qt::NoModifier, "btnManual"},
+        {"cboxMirror", Qt::Key_U, Qt::NoModifier, "btnSave"},  {"btnManual", Qt::Key_K, Qt::NoModifier, "btnClose"},
+    };
+    for (const auto& r : rows) {
+        App a;
+        std::map<std::string, int> pressed;
+        for (const char* name : {"btnManual", "btnSave", "btnClose"})
+            QObject::connect(a.Button(name), &QPushButton::clicked, [&pressed, name] { ++pressed[name]; });
+        QWidget* focus = a.Find<QWidget>(r.focus);
+        focus->setFocus();
+        QTest::keyClick(focus, r.key, r.modifiers);
+        QTest::qWait(300);  // Alt shows the button going down before it is pressed
+        EXPECT_EQ(pressed, (std::map<std::string, int>{{r.button, 1}})) << r.focus << " " << r.key;
+    }
 }
 
 TEST(MainWindow, RepairedAngleTextsShowAlsoWhenTheCommandThenFails) {

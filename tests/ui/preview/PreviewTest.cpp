@@ -14,6 +14,7 @@
 #include "scale/settings/Settings.h"
 #include "ui/main/MainLayout.h"
 #include "ui/preview/PreviewCanvas.h"
+#include "ui/preview/PreviewJob.h"
 #include "ui/preview/ScalePreview.h"
 #include "ui/support/UiApp.h"
 
@@ -178,6 +179,21 @@ TEST(Preview, HugeRangeIsCappedAndSaidSo) {
     a.Edit("edtLAngle")->setText("3000000");
     Settle(a);
     EXPECT_EQ(Message(a), TooLargeText());
+}
+
+// The ceiling counts calls: a picture of exactly that many is shown, one
+// call more is too large.
+TEST(Preview, APictureOfExactlyTheCallLimitIsShown) {
+    PreviewInput in;
+    in.params.Dpi = 600;
+    in.fields = FirstRunFields();
+    const PreviewResult whole = ComputePreview(in, false, {100, 100});
+    ASSERT_EQ(whole.kind, PreviewResult::Picture);
+    const std::size_t calls = whole.list->Items.size();
+    const PreviewResult exact = ComputePreview(in, false, {100, 100}, calls);
+    ASSERT_EQ(exact.kind, PreviewResult::Picture);
+    EXPECT_EQ(*exact.list, *whole.list);
+    EXPECT_EQ(ComputePreview(in, false, {100, 100}, calls - 1).kind, PreviewResult::TooLarge);
 }
 
 // The pictures a sequence of commands saves do not depend on the preview:
