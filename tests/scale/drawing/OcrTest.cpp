@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "raster/Mirror.h"
 #include "scale/drawing/ScaleDrawing.h"
 #include "support/Ink.h"
 #include "support/TestDir.h"
