@@ -255,7 +255,7 @@ TEST(Settings, SaveReplacesTheFileOnceKeepingWhatItDoesNotKnow) {
               "ArchWidth=2\nSegmentWidth=1\nMaster=5\nDoubled=0\nHalfSmall=0\nFrame=1\n\n[Dimensions]\nDpi=300\n"
               "Width=80\nHeight=40\n[Angles]\nLeft=135\nRight=45\n[Center]\nX=40\nY=1\nRadius=15\nCentralRadius=3\n"
               "[Numbers]\nValueLeft=\nValueRight=\nUnit=kΩ\nTextHeight=3,5\nFont=DejaVu Sans\nInside=0\nRadial=0\n"
-              "DecimalPoint=0\n");
+              "DecimalPoint=0\nNumberGap=\n");
 }
 
 // A settings file saved by a Linux editor in UTF-8 without the mark: read
