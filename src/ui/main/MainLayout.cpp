@@ -83,7 +83,7 @@ constexpr Control Controls[] = {
     {Kind::Button, "btnClose", "&Koniec", "pnlBotom", 304, 8, 129, 25, 0},
 
     // The texts of the scale, below the older panel, which stays as it was.
-    {Kind::Group, "gboxNumbers", " Čísla: ", "Panel2", 8, 4, 473, 105, 0},
+    {Kind::Group, "gboxNumbers", " Čísla: ", "Panel2", 8, 4, 473, 137, 0},
     {Kind::Label, "lblValueLeft", "Hodnota vľavo:", "gboxNumbers", 16, 22, 0, 0, 0},
     {Kind::Plain, "edtValueLeft", nullptr, "gboxNumbers", 112, 18, 60, 21, 0},
     {Kind::Label, "lblValueRight", "Hodnota vpravo:", "gboxNumbers", 184, 22, 0, 0, 0},
@@ -97,6 +97,8 @@ constexpr Control Controls[] = {
     {Kind::Check, "cboxInside", "Čísla vnútri", "gboxNumbers", 16, 80, 120, 17, 0},
     {Kind::Check, "cboxRadial", "Otočené", "gboxNumbers", 184, 80, 100, 17, 0},
     {Kind::Check, "cboxDecimalPoint", "Desatinná bodka", "gboxNumbers", 352, 80, 113, 17, 0},
+    // The plate designer, for a dial of several scales built from this one.
+    {Kind::Button, "btnPlate", "&Doska...", "gboxNumbers", 16, 104, 129, 25, 0},
 };
 
 // The buttons come last, right to left on the screen.
@@ -106,7 +108,7 @@ constexpr const char* TabOrder[] = {
     "cboxHalfSmall", "cboxFrame",     "medtFrameLine", "medtArchLine",     "medtSegmentWidth",
     "medtMasterSegment", "medtCentralRadius", "cboxMirror", "btnClose", "btnSave",
     "btnManual", "edtValueLeft", "edtValueRight", "edtUnit", "edtTextHeight", "cmbFont", "cboxInside",
-    "cboxRadial", "cboxDecimalPoint"};
+    "cboxRadial", "cboxDecimalPoint", "btnPlate"};
 
 QFont Bold(QFont f) {
     f.setBold(true);

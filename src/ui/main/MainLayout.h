@@ -9,7 +9,7 @@ class QWidget;
 namespace sp {
 
 // The main window's height: the older panel (298) and the numbers' panel.
-constexpr int MainFormHeight = 414;
+constexpr int MainFormHeight = 446;
 
 // Creates every control of the main window inside `form` (488 x
 // MainFormHeight) and sets their Tab order.

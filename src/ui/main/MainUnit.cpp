@@ -1,6 +1,7 @@
 #include "ui/main/MainUnit.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,13 +14,17 @@
 #include "base/SafeFile.h"
 #include "scale/definition/DefinitionFile.h"
 #include "scale/input/FieldTable.h"
+#include "scale/plate/PlateFromWindow.h"
 #include "scale/settings/IniFile.h"
 #include "scale/settings/Settings.h"
 #include "scale/settings/SettingsLocation.h"
 #include "ui/common/MaskEdit.h"
+#include "ui/common/PictureTypes.h"
 #include "ui/common/WindowFont.h"
 #include "ui/definition/DefinitionUnit.h"
 #include "ui/main/MainLayout.h"
+#include "ui/plate/PlateDesigner.h"
+#include "ui/plate/PresetFolder.h"
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/preview/ScalePreview.h"
 
@@ -29,31 +34,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
-
-// The picture-save dialog's types; the first is the default, and with it any
-// name gives a BMP, as the window always wrote.
-struct PictureType {
-    const char* description;
-    const char* extension;
-    OutputFormat format;
-};
-constexpr PictureType PictureTypes[] = {{"Bitmaps (*.bmp)", "bmp", OutputFormat::Bmp},
-                                        {"PNG (*.png)", "png", OutputFormat::Png},
-                                        {"SVG (*.svg)", "svg", OutputFormat::Svg},
-                                        {"PDF (*.pdf)", "pdf", OutputFormat::Pdf}};
-
-QString PictureFilter() {
-    QStringList parts;
-    for (const PictureType& t : PictureTypes)
-        if (CanWrite(t.format)) parts << t.description << QString("*.") + t.extension;
-    return parts.join('|');
-}
-
-OutputFormat FormatOfType(const QString& description) {
-    for (const PictureType& t : PictureTypes)
-        if (description == t.description) return t.format;
-    return OutputFormat::Bmp;
-}
 
 // A control made by BuildMainLayout, found by its object name.
 template <class T>
@@ -88,11 +68,12 @@ void TMainForm::createControls() {
     BuildMainLayout(this);
     findControls();
     for (QWidget* w : std::initializer_list<QWidget*>{cboxDual, cboxHalfSmall, cboxFrame, cboxMirror, btnManual,
-                                                      btnSave, btnClose})
+                                                      btnSave, btnClose, btnPlate})
         w->installEventFilter(this);
     connect(btnManual, &QPushButton::clicked, this, &TMainForm::btnManualClick);
     connect(btnSave, &QPushButton::clicked, this, &TMainForm::btnSaveClick);
     connect(btnClose, &QPushButton::clicked, this, &TMainForm::btnCloseClick);
+    connect(btnPlate, &QPushButton::clicked, this, &TMainForm::btnPlateClick);
 
     // Esc presses "Koniec" (a changed masked field takes it first).
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -124,6 +105,7 @@ void TMainForm::findControls() {
     btnManual = Control<QPushButton>(this, "btnManual");
     btnSave = Control<QPushButton>(this, "btnSave");
     btnClose = Control<QPushButton>(this, "btnClose");
+    btnPlate = Control<QPushButton>(this, "btnPlate");
     medtWidth->setFocus();
 }
 
@@ -284,6 +266,42 @@ void TMainForm::btnCloseClick() {
     close();
 }
 
+// The designer keeps its plate between openings; the first time it shows
+// the last plate file opened, else the plate of this window's scale.
+void TMainForm::btnPlateClick() {
+    if (!designer_) {
+        designer_ = new TPlateDesigner(settingsPath_, PresetFolder(exePath_), dialogs_, this);
+        designer_->SetWindowPlateSource([this] { return windowPlate(); });
+        const QString last = designer_->RecentFiles().value(0);
+        if (last.isEmpty() || !QFileInfo(last).isFile() || !designer_->OpenFile(last))
+            if (const auto plate = windowPlate()) designer_->StartWith(*plate, {});
+    }
+    designer_->show();
+    designer_->raise();
+    designer_->activateWindow();
+}
+
+// The plate of the picture "Uložiť obrázok" would save now; a refusal is
+// shown as the command shows it.
+std::optional<Plate> TMainForm::windowPlate() {
+    ScaleParameters params = Session.Params;
+    FormFields f = Fields();
+    Plate plate;
+    try {
+        if (auto message = WindowPlate(params, f, Session.DefinitionList, Session.DefinitionActive, plate)) {
+            dialogs_.Message(this, title_, Q(*message));
+            return std::nullopt;
+        }
+    } catch (const EError& e) {
+        showError(e);
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        showError(EOutOfResources());
+        return std::nullopt;
+    }
+    return plate;
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     // On a button or a check box the accelerator letter alone presses its button.
     if (event->type() == QEvent::KeyPress) {
@@ -294,6 +312,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
                 case Qt::Key_M: target = btnManual; break;
                 case Qt::Key_U: target = btnSave; break;
                 case Qt::Key_K: target = btnClose; break;
+                case Qt::Key_D: target = btnPlate; break;
                 default: break;
             }
             if (target) {
@@ -342,7 +361,13 @@ void TMainForm::schedulePreview() {
 void TMainForm::requestPreview() {
     previewScheduled_ = false;
     if (!preview_) return;
-    preview_->Request({Session.Params, Fields(), Session.DefinitionList, Session.DefinitionActive, definitionName_});
+    PreviewInput input;
+    input.params = Session.Params;
+    input.fields = Fields();
+    input.definition = Session.DefinitionList;
+    input.definitionActive = Session.DefinitionActive;
+    input.definitionName = definitionName_;
+    preview_->Request(std::move(input));
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

@@ -3,12 +3,15 @@
 // calls the core and shows the answer; it draws nothing itself.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "scale/input/FormFields.h"
 #include "scale/output/PictureCommand.h"
+#include "scale/plate/Plate.h"
 #include "ui/common/Dialogs.h"
 
 class QCheckBox;
@@ -18,6 +21,7 @@ class QPushButton;
 namespace sp {
 
 class TMaskEdit;
+class TPlateDesigner;
 class TScaleDefinition;
 class TScalePreview;
 
@@ -59,6 +63,8 @@ private:
     void btnSaveClick();
     void btnManualClick();
     void btnCloseClick();
+    void btnPlateClick();
+    std::optional<Plate> windowPlate();
     void newDefinition();
     void openDefinition();
 
@@ -74,7 +80,8 @@ private:
     TMaskEdit *medtNumSegments, *medtSegmentLength, *medtRadius, *medtFrameLine, *medtArchLine, *medtSegmentWidth,
         *medtMasterSegment, *medtCentralRadius;
     QCheckBox *cboxDual, *cboxHalfSmall, *cboxFrame, *cboxMirror;
-    QPushButton *btnManual, *btnSave, *btnClose;
+    QPushButton *btnManual, *btnSave, *btnClose, *btnPlate;
+    QPointer<TPlateDesigner> designer_;  // made at the first "Doska..." 
     TScalePreview* preview_ = nullptr;  // none with [Window] Preview=0
     bool previewScheduled_ = false;
     std::string definitionName_;        // the file of the chosen definition

@@ -7,6 +7,8 @@
 #include "base/Errors.h"
 #include "scale/drawing/DrawingSurface.h"
 #include "scale/drawing/ScaleDrawing.h"
+#include "scale/plate/PlateDrawing.h"
+#include "scale/plate/PlateReader.h"
 #include "ui/preview/PreviewCanvas.h"
 
 namespace sp {
@@ -28,6 +30,9 @@ public:
     void LineTo(TPoint to) override { count(), rec_.LineTo(to); }
     void Ellipse(const TRect& box) override { count(), rec_.Ellipse(box); }
     void FillText(const TextOutline& outline) override { count(), rec_.FillText(outline); }
+    void Fill(const TextOutline& path, TColor color, bool evenOdd) override {
+        count(), rec_.Fill(path, color, evenOdd);
+    }
     void MirrorLeftRight() override { rec_.MirrorLeftRight(); }
     DisplayList TakeList() { return rec_.TakeList(); }
 
@@ -43,6 +48,45 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QString Mm(double mm) { return QString::number(mm, 'g', 7); }
 
+// The checks of the plate reader, on the text the plate's file would hold:
+// the picture shows what saving and opening the file again would draw.
+std::optional<std::string> PlateRefusal(const PreviewInput& input) {
+    try {
+        CheckPlate(*input.plate, input.plateName);
+    } catch (const EPlateInput& e) {
+        return e.what();
+    }
+    return std::nullopt;
+}
+
+// Records the picture of the window's scale or of the plate; nothing and
+// the refusal in `message` when the input is refused.
+std::shared_ptr<const DisplayList> Record(const PreviewInput& input, std::size_t maxItems, QString& message) {
+    if (input.plate) {
+        if (auto refusal = PlateRefusal(input)) {
+            message = Q(*refusal);
+            return nullptr;
+        }
+        const Plate& plate = *input.plate;
+        CappedRecorder surface(plate.plate.dpi, PixelsPerMmOf(plate.plate.dpi), maxItems);
+        DrawPlate(surface, plate, input.plateFolder);
+        DisplayList list = surface.TakeList();
+        const double margin = MarginOf(plate);
+        list.WidthMm = plate.plate.width + 2 * margin;
+        list.HeightMm = plate.plate.height + 2 * margin;
+        return std::make_shared<const DisplayList>(std::move(list));
+    }
+    ScaleParameters p = input.params;
+    FormFields f = input.fields;
+    if (auto refusal = ReadScaleParameters(p, f)) {
+        message = Q(*refusal);
+        return nullptr;
+    }
+    CappedRecorder surface(p.Dpi, p.PixelsPerMm, maxItems);
+    DrawScale(surface, p, f, input.definition, input.definitionActive);
+    return std::make_shared<const DisplayList>(surface.TakeList());
+}
+
 }  // namespace
 
 QString TooLargeText() {
@@ -52,16 +96,9 @@ QString TooLargeText() {
 
 PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize view, std::size_t maxItems) {
     PreviewResult r;
-    ScaleParameters p = input.params;
-    FormFields f = input.fields;
     try {
-        if (auto message = ReadScaleParameters(p, f)) {
-            r.message = Q(*message);
-            return r;
-        }
-        CappedRecorder surface(p.Dpi, p.PixelsPerMm, maxItems);
-        DrawScale(surface, p, f, input.definition, input.definitionActive);
-        r.list = std::make_shared<const DisplayList>(surface.TakeList());
+        r.list = Record(input, maxItems, r.message);
+        if (!r.list) return r;
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;
         if (withRaster && std::int64_t{l.Width} * l.Height <= PreviewMaxRasterPixels) r.raster = RasterPreview(input);
@@ -79,10 +116,16 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
 }
 
 QImage RasterPreview(const PreviewInput& input) {
-    ScaleParameters p = input.params;
-    FormFields f = input.fields;
-    if (ReadScaleParameters(p, f)) return {};
-    const std::unique_ptr<TBitmap> picture = DrawScale(p, f, input.definition, input.definitionActive);
+    std::unique_ptr<TBitmap> picture;
+    if (input.plate) {
+        if (PlateRefusal(input)) return {};
+        picture = DrawPlateRaster(*input.plate, input.plateFolder);
+    } else {
+        ScaleParameters p = input.params;
+        FormFields f = input.fields;
+        if (ReadScaleParameters(p, f)) return {};
+        picture = DrawScale(p, f, input.definition, input.definitionActive);
+    }
     if (!picture || !picture->HasStorage()) return {};
     QImage image(picture->Width(), picture->Height(), QImage::Format_BGR888);
     if (image.isNull()) return {};

@@ -9,12 +9,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "scale/drawing/DisplayList.h"
 #include "scale/input/FormFields.h"
 #include "scale/input/ScaleParameters.h"
+#include "scale/plate/Plate.h"
 
 namespace sp {
 
@@ -26,6 +28,11 @@ struct PreviewInput {
     std::vector<std::string> definition;
     bool definitionActive = false;
     std::string definitionName;  // shown in the facts line while active
+    // A whole plate instead of the window's scale (the plate designer): it
+    // is checked as its file would be read (`plateName` names it in the
+    // sentences), and its definition files lie in `plateFolder`.
+    std::optional<Plate> plate;
+    std::string plateName, plateFolder;
 };
 
 // The drawing calls kept for a preview at most: an arc over millions of
