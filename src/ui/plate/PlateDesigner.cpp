@@ -58,9 +58,9 @@ void TPlateDesigner::createWidgets() {
     tree_ = new QTreeWidget(splitter_);
     tree_->setObjectName("tvItems");
     tree_->setHeaderHidden(true);
-    tree_->setMinimumWidth(150);
+    tree_->setMinimumWidth(140);
     preview_ = new TScalePreview(splitter_);
-    preview_->setMinimumWidth(240);
+    preview_->setMinimumWidth(300);  // the facts line whole
     panel_ = new TPlatePanel(dialogs_, splitter_);
     panel_->setMinimumWidth(290);
     splitter_->setStretchFactor(1, 1);

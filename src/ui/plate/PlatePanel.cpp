@@ -20,12 +20,24 @@ using E = PlateProperty::Editor;
 
 QColor Colour(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
+// The colour's Slovak name, or its "#RRGGBB" when it has none.
+QString ColourCaption(const QString& text) {
+    static const std::pair<const char*, const char*> names[] = {{"black", "čierna"}, {"white", "biela"},
+                                                                {"red", "červená"},  {"green", "zelená"},
+                                                                {"blue", "modrá"},   {"yellow", "žltá"}};
+    for (const auto& [file, name] : names)
+        if (text == file) return QString::fromUtf8(name);
+    return text;
+}
+
+// The button keeps the file's text of the colour; it shows a swatch and the name.
 void ShowColour(QPushButton* b, const QString& text) {
     const auto c = ParseColour(text.toStdString());
     QPixmap swatch(16, 16);
     swatch.fill(Colour(c.value_or(clBlack)));
     b->setIcon(QIcon(swatch));
-    b->setText(text);
+    b->setText(ColourCaption(text));
+    b->setProperty("colour", text);
 }
 
 bool IsUndoKey(QKeyEvent* k) {
@@ -64,6 +76,12 @@ void TPlatePanel::build() {
         const int row = static_cast<int>(i) + 1;
         QWidget* editor = makeEditor(i);
         editor->setParent(page);
+        // A long font name or choice must not widen the panel past the window.
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            combo->setMinimumContentsLength(8);
+        }
+        editor->setMinimumWidth(80);
         editor->setObjectName(QString::fromStdString("prop_" + props_[i].key));
         editor->installEventFilter(this);
         editors_.push_back(editor);
@@ -108,7 +126,7 @@ QWidget* TPlatePanel::makeEditor(std::size_t i) {
         case E::Colour: {
             auto* button = new QPushButton;
             connect(button, &QPushButton::clicked, this, [this, i, button] {
-                const auto now = ParseColour(button->text().toStdString());
+                const auto now = ParseColour(button->property("colour").toString().toStdString());
                 if (auto c = dialogs_.ChooseColour(this, Colour(now.value_or(clBlack))))
                     offer(i, QString::fromStdString(
                                  ColourText(static_cast<TColor>(c->red() | c->green() << 8 | c->blue() << 16))));

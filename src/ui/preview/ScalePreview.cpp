@@ -97,8 +97,7 @@ void TScalePreview::showResult(PreviewResult r) {
     if (r.kind == PreviewResult::Picture) {
         message_->hide();
         canvas_->SetFaded(false);
-        const std::string& name = last_.plate ? last_.plateName : last_.definitionName;
-        facts_->setText(FactsLine(*r.list, last_.plate || last_.definitionActive ? name : std::string()));
+        facts_->setText(FactsLine(*r.list, last_.definitionActive ? last_.definitionName : std::string()));
         canvas_->SetList(std::move(r.list), std::move(r.raster), std::move(r.sheet));
     } else {
         message_->setText(r.message);
