@@ -102,7 +102,9 @@ PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize v
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;
         if (withRaster && std::int64_t{l.Width} * l.Height <= PreviewMaxRasterPixels) r.raster = RasterPreview(input);
-        if (l.Items.size() > PreviewDirectPaintItems) r.sheet = PlateImage(l, view);
+        // A plate's coloured fills and many texts take longer to stroke than
+        // a frame allows: the worker paints it, the window only copies it.
+        if (l.Items.size() > PreviewDirectPaintItems || input.plate) r.sheet = PlateImage(l, view);
     } catch (const TooManyCalls&) {
         r.kind = PreviewResult::TooLarge;
         r.message = TooLargeText();

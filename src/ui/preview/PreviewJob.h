@@ -41,8 +41,9 @@ constexpr std::size_t PreviewMaxItems = 1'000'000;
 // The exact raster picture is made for the 1:1 view up to this many pixels.
 constexpr std::int64_t PreviewMaxRasterPixels = 16'000'000;
 
-// Past this many calls the worker also paints the fitted picture, so the
-// window only copies it instead of stroking every call while the user types.
+// Past this many calls (and for every plate) the worker also paints the
+// fitted picture, so the window only copies it instead of stroking every
+// call while the user types.
 constexpr std::size_t PreviewDirectPaintItems = 20'000;
 
 struct PreviewResult {
