@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "ui/plate/PlateCommand.h"
 #include "ui/plate/PlatePanel.h"
@@ -171,7 +172,12 @@ void TPlateDesigner::showPlate(const Plate& plate, PlateItemRef selected) {
     const bool treeChanged = ItemsOf(plate) != ItemsOf(plate_) || selected != selected_;
     plate_ = plate;
     selected_ = Exists(plate_, selected) ? selected : PlateItemRef{};
-    if (treeChanged) rebuildTree();
+    if (treeChanged) {
+        rebuildTree();
+    } else {
+        // A text or a unit typed renames its item.
+        for (QTreeWidgetItemIterator it(tree_); *it; ++it) (*it)->setText(0, ItemTitle(plate_, RefOf(*it)));
+    }
     panel_->Show(plate_, selected_);
     updateActions();
     requestPreview();

@@ -58,6 +58,8 @@ void TPlatePanel::Show(const Plate& plate, PlateItemRef ref) {
     plate_ = plate;
     ref_ = ref;
     if (!same) build();
+    if (auto* title = widget()->findChild<QLabel*>("lblPropertiesTitle"))
+        title->setText("<b>" + ItemTitle(plate_, ref_).toHtmlEscaped() + "</b>");
     for (std::size_t i = 0; i < props_.size(); ++i)
         if (!same || i != offering_) showValue(i);
 }

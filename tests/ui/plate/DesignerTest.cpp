@@ -187,6 +187,7 @@ TEST(Designer, SavedPlateOpensAgainTheSame) {
     Type(d.Field("unit"), "µA");
     Find<QMenu>(d.window.get(), "mnuAdd")->actions().at(4)->trigger();  // Text
     Type(d.Field("text"), "Trieda 1,5");
+    EXPECT_EQ(d.Tree()->currentItem()->text(0), "Text „Trieda 1,5“");  // renamed as it is typed
     const Plate built = d.window->CurrentPlate();
     d.SaveAs("meter.scaleplate");
     d.window->close();
