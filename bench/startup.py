@@ -43,9 +43,19 @@ def preview_painted(ppm):
 
 
 def plate_painted(ppm):
-    """True when the grab holds pure red pixels (the multimeter's AC scale)."""
-    data = ppm.split(b"\n", 3)[3]
-    return any(data[i:i + 3] == b"\xff\x00\x00" for i in range(0, len(data) - 2, 3))
+    """True when the grab holds the red ink of the multimeter's AC scale
+    (anti-aliased: strongly red pixels, a few dozen of them). Samples are
+    one byte, or two (big-endian) when the grab's maxval is above 255."""
+    parts = ppm.split(b"\n", 3)
+    size = 2 if int(parts[2]) > 255 else 1
+    data, step = parts[3], 3 * size
+    red = 0
+    for i in range(0, len(data) - step + 1, step):
+        if data[i] > 200 and data[i + size] < 60 and data[i + 2 * size] < 60:
+            red += 1
+            if red >= 20:
+                return True
+    return False
 
 
 times, painted = [], []
