@@ -218,12 +218,13 @@ TEST(Designer, ExportsEachFormat) {
         SCOPED_TRACE(row.name);
         d.dialogs.fileAnswers.push_back(d.PathQ(row.name));
         d.dialogs.filterAnswers.push_back(row.type);
-        QTest::keyClick(d.window.get(), Qt::Key_E, Qt::ControlModifier);
+        d.Action("actExport")->trigger();
         WritePlatePicture(d.window->CurrentPlate(), Presets, row.format, d.dir.Path(std::string("ref-") + row.name));
         const std::string written = d.dir.Read(row.name);
         ASSERT_FALSE(written.empty());
         EXPECT_TRUE(written == d.dir.Read(std::string("ref-") + row.name));
     }
+    EXPECT_EQ(d.Action("actExport")->shortcut(), QKeySequence("Ctrl+E"));
     EXPECT_EQ(d.dialogs.fileDialogs.front().title, "Exportovať obrázok:");
     EXPECT_EQ(d.dialogs.fileDialogs.front().selectedFilter, "PNG (*.png)");  // offered first
 }
