@@ -12,6 +12,8 @@
 #include "ui/common/Translations.h"
 #include "ui/definition/DefinitionEditor.h"
 #include "ui/main/MainWindow.h"
+#include "ui/plate/PlateDesigner.h"
+#include "ui/plate/PresetFolder.h"
 
 int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit is a write error, not a crash
@@ -28,6 +30,20 @@ int main(int argc, char** argv) {
     sp::InstallQtTranslations(&app);
 
     sp::Dialogs dialogs;
+    // "scaleplate FILE.scaleplate" (a double click in a file manager) opens
+    // the plate designer alone with that file.
+    if (argc == 2 && argv[1][0] != '-') {
+        const std::string settings = sp::LocateSettings(exePath).file;
+        try {
+            sp::CreateSettings(settings);
+        } catch (const std::exception&) {
+            // The designer then keeps its [Designer] section only for this run.
+        }
+        sp::PlateDesigner designer(settings, sp::PresetFolder(exePath), dialogs);
+        designer.OpenFile(QString::fromLocal8Bit(argv[1]));
+        designer.show();
+        return app.exec();
+    }
     sp::MainWindow mainWindow(exePath, dialogs);
     sp::DefinitionEditor definitionEditor(QString::fromStdString(sp::DialogFolder(exePath, mainWindow.SettingsFile())), mainWindow.Title(), dialogs,
                                          &mainWindow);

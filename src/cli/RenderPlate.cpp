@@ -38,15 +38,7 @@ int RenderPlateFile(const std::string& plateFile, const std::optional<std::strin
     }
     const std::string out = output ? *output : PlatePictureName(plateFile);
     const OutputFormat f = format ? *ParseOutputFormat(*format) : FormatOfFileName(out);
-    const std::string folder = FolderOf(plateFile);
-    if (FormatInfo(f).source == PictureSource::Raster) {
-        bool mirrored = false;
-        const std::unique_ptr<TBitmap> picture = DrawPlateRaster(plate, folder, &mirrored);
-        WritePictureFile(f, picture.get(), nullptr, out, {mirrored, plate.plate.dpi});
-    } else {
-        const DisplayList list = RecordPlate(plate, folder);
-        WritePictureFile(f, nullptr, &list, out);
-    }
+    WritePlatePicture(plate, FolderOf(plateFile), f, out);
     return kWritten;
 }
 

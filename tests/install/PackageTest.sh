@@ -24,7 +24,7 @@ deb=$tmp/pkg/scaleplate_${version}_amd64.deb
 dpkg-deb -c "$deb" | awk '{print $6}' > "$tmp/files"
 for f in usr/bin/scaleplate usr/bin/scaleplate-render usr/bin/scaleplate-define usr/share/man/man1/scaleplate-define.1.gz \
          usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/$id.svg \
+         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/mime/packages/$id.xml \
          usr/share/man/man1/scaleplate.1.gz usr/share/man/man1/scaleplate-render.1.gz \
          usr/share/doc/scaleplate/copyright; do
   grep -qx "./$f" "$tmp/files" || fail "package lacks $f"
@@ -55,6 +55,12 @@ grep -q "^License: GPL-3.0-or-later" "$root/usr/share/doc/scaleplate/copyright" 
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$id.desktop")
 [ -x "$root/usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || fail "Icon is not $id"
+# Plate files open in the designer: the type is known by its extension and
+# the desktop entry takes it.
+mkdir -p "$tmp/mime/packages" && cp "$root/usr/share/mime/packages/$id.xml" "$tmp/mime/packages/"
+update-mime-database "$tmp/mime" || fail "the plate file type"
+grep -q "application/x-scaleplate:\*\.scaleplate" "$tmp/mime/globs" || fail "*.scaleplate is not application/x-scaleplate"
+grep -qx "MimeType=application/x-scaleplate;" "$root/usr/share/applications/$id.desktop" || fail "MimeType"
 for s in 16 48 256; do
   file "$root/usr/share/icons/hicolor/${s}x${s}/apps/$id.png" | grep -q "PNG image data, $s x $s" \
     || fail "the ${s}px icon is not a $s x $s PNG"

@@ -41,4 +41,16 @@ DisplayList RecordPlate(const Plate& plate, const std::string& folder) {
     return list;
 }
 
+void WritePlatePicture(const Plate& plate, const std::string& folder, OutputFormat format,
+                       const std::string& fileName) {
+    if (FormatInfo(format).source == PictureSource::Raster) {
+        bool mirrored = false;
+        const std::unique_ptr<TBitmap> picture = DrawPlateRaster(plate, folder, &mirrored);
+        WritePictureFile(format, picture.get(), nullptr, fileName, {mirrored, plate.plate.dpi});
+    } else {
+        const DisplayList list = RecordPlate(plate, folder);
+        WritePictureFile(format, nullptr, &list, fileName);
+    }
+}
+
 }  // namespace sp

@@ -11,6 +11,7 @@
 
 #include "scale/drawing/DisplayList.h"
 #include "scale/drawing/DrawingSurface.h"
+#include "scale/output/OutputFormat.h"
 #include "scale/plate/Plate.h"
 
 namespace sp {
@@ -27,5 +28,12 @@ std::unique_ptr<TBitmap> DrawPlateRaster(const Plate& plate, const std::string& 
 
 // On the recorder, with the page the plate and its margin at true size.
 DisplayList RecordPlate(const Plate& plate, const std::string& folder);
+
+// Writes the plate's picture in `format` to `fileName`, whole or not at all:
+// the raster formats at the plate's dpi (mirrored on the way out), the
+// vector ones from the recorded calls. Throws as DrawPlate and
+// WritePictureFile.
+void WritePlatePicture(const Plate& plate, const std::string& folder, OutputFormat format,
+                       const std::string& fileName);
 
 }  // namespace sp

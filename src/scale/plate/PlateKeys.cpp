@@ -21,16 +21,16 @@ using Keys = std::vector<PlateKey<Item>>;
 const Keys<PlateSheet>& SheetKeys() {
     using S = PlateSheet;
     static const Keys<S> keys{
-        {.name = "width", .member = &S::width, .min = 0, .max = kMaxPlateMm, .above = true, .required = true},
-        {.name = "height", .member = &S::height, .min = 0, .max = kMaxPlateMm, .above = true, .required = true},
-        {.name = "dpi", .member = &S::dpi, .min = 1, .max = kMaxPlateDpi},
-        {.name = "pivot", .member = &S::pivot, .min = -kMaxLength, .max = kMaxLength},
-        {.name = "pivot_disc", .member = &S::pivotDisc, .min = 0, .max = kMaxLength},
-        {.name = "edge", .member = &S::edge, .min = 0, .max = kMaxLength},
-        {.name = "corner_radius", .member = &S::cornerRadius, .min = 0, .max = kMaxLength},
-        {.name = "margin", .member = &S::margin, .min = 0, .max = kMaxMarginMm},
-        {.name = "mirror", .member = &S::mirror},
-        {.name = "background", .member = &S::background},
+        {.name = "width", .member = &S::width, .min = 0, .max = kMaxPlateMm, .above = true, .required = true, .label = "Šírka", .unit = "mm"},
+        {.name = "height", .member = &S::height, .min = 0, .max = kMaxPlateMm, .above = true, .required = true, .label = "Výška", .unit = "mm"},
+        {.name = "dpi", .member = &S::dpi, .min = 1, .max = kMaxPlateDpi, .label = "Rozlíšenie", .unit = "dpi"},
+        {.name = "pivot", .member = &S::pivot, .min = -kMaxLength, .max = kMaxLength, .label = "Os ručičky x; y", .unit = "mm"},
+        {.name = "pivot_disc", .member = &S::pivotDisc, .min = 0, .max = kMaxLength, .label = "Polomer stredu", .unit = "mm"},
+        {.name = "edge", .member = &S::edge, .min = 0, .max = kMaxLength, .label = "Obrys dosky", .unit = "mm"},
+        {.name = "corner_radius", .member = &S::cornerRadius, .min = 0, .max = kMaxLength, .label = "Polomer rohov", .unit = "mm"},
+        {.name = "margin", .member = &S::margin, .min = 0, .max = kMaxMarginMm, .label = "Okolie", .unit = "mm"},
+        {.name = "mirror", .member = &S::mirror, .label = "Prehodiť stranovo"},
+        {.name = "background", .member = &S::background, .label = "Farba dosky"},
     };
     return keys;
 }
@@ -38,41 +38,41 @@ const Keys<PlateSheet>& SheetKeys() {
 const Keys<PlateScale>& ScaleKeys() {
     using S = PlateScale;
     static const Keys<S> keys{
-        {.name = "radius", .member = &S::radius, .min = 0, .max = kMaxLength, .above = true, .required = true},
-        {.name = "left", .member = &S::left, .min = -kMaxAngle, .max = kMaxAngle},
-        {.name = "right", .member = &S::right, .min = -kMaxAngle, .max = kMaxAngle},
-        {.name = "flatten", .member = &S::flatten, .min = 0, .max = kMaxLength},
+        {.name = "radius", .member = &S::radius, .min = 0, .max = kMaxLength, .above = true, .required = true, .label = "Polomer", .unit = "mm"},
+        {.name = "left", .member = &S::left, .min = -kMaxAngle, .max = kMaxAngle, .label = "Ľavý uhol", .unit = "°"},
+        {.name = "right", .member = &S::right, .min = -kMaxAngle, .max = kMaxAngle, .label = "Pravý uhol", .unit = "°"},
+        {.name = "flatten", .member = &S::flatten, .min = 0, .max = kMaxLength, .label = "Sploštenie", .unit = "mm"},
         {.name = "law",
          .member = &S::law,
-         .choices = {"uniform", "linear", "power", "log", "db", "ohm-series", "ohm-shunt", "points", "ticks"}},
-        {.name = "from", .member = &S::from, .min = -kMaxValue, .max = kMaxValue},
-        {.name = "to", .member = &S::to, .min = -kMaxValue, .max = kMaxValue},
-        {.name = "exponent", .member = &S::exponent, .min = -100, .max = 100},
-        {.name = "center", .member = &S::center, .min = -kMaxValue, .max = kMaxValue},
-        {.name = "points", .member = &S::points, .min = -kMaxValue, .max = kMaxValue},
-        {.name = "major", .member = &S::major, .min = 0, .max = kMaxValue},
-        {.name = "medium", .member = &S::medium, .min = 0, .max = kMaxValue},
-        {.name = "minor", .member = &S::minor, .min = 0, .max = kMaxValue},
-        {.name = "labels", .member = &S::labels, .min = -kMaxValue, .max = kMaxValue},
-        {.name = "segments", .member = &S::segments, .min = 1, .max = 255},
-        {.name = "master", .member = &S::master, .min = 1, .max = 255},
-        {.name = "medium_every", .member = &S::mediumEvery, .min = 1, .max = 255},
-        {.name = "ticks", .member = &S::ticks, .min = -kMaxAngle, .max = kMaxAngle},
-        {.name = "definition", .member = &S::definition},
-        {.name = "ticks_side", .member = &S::ticksSide, .choices = {"out", "in", "both"}},
-        {.name = "tick_length", .member = &S::tickLength, .min = 0, .max = kMaxLength},
-        {.name = "tick_width", .member = &S::tickWidth, .min = 0, .max = kMaxLength},
-        {.name = "arc_width", .member = &S::arcWidth, .min = 0, .max = kMaxLength},
-        {.name = "numbers", .member = &S::numbers, .choices = {"out", "in", "none"}},
-        {.name = "number_height", .member = &S::numberHeight, .min = 0, .max = kMaxLength, .above = true},
-        {.name = "number_gap", .member = &S::numberGap, .min = -kMaxLength, .max = kMaxLength},
-        {.name = "font", .member = &S::font},
-        {.name = "radial", .member = &S::radial},
-        {.name = "decimal", .member = &S::decimal, .choices = {"comma", "point"}},
-        {.name = "unit", .member = &S::unit},
-        {.name = "unit_height", .member = &S::unitHeight, .min = 0, .max = kMaxLength, .above = true},
-        {.name = "unit_at", .member = &S::unitAt, .min = -kMaxLength, .max = kMaxLength},
-        {.name = "color", .member = &S::color},
+         .choices = {"uniform", "linear", "power", "log", "db", "ohm-series", "ohm-shunt", "points", "ticks"}, .label = "Priebeh"},
+        {.name = "from", .member = &S::from, .min = -kMaxValue, .max = kMaxValue, .label = "Hodnota vľavo"},
+        {.name = "to", .member = &S::to, .min = -kMaxValue, .max = kMaxValue, .label = "Hodnota vpravo"},
+        {.name = "exponent", .member = &S::exponent, .min = -100, .max = 100, .label = "Exponent"},
+        {.name = "center", .member = &S::center, .min = -kMaxValue, .max = kMaxValue, .label = "Stred stupnice"},
+        {.name = "points", .member = &S::points, .min = -kMaxValue, .max = kMaxValue, .label = "Body: hodnota uhol; …"},
+        {.name = "major", .member = &S::major, .min = 0, .max = kMaxValue, .label = "Hlavný krok"},
+        {.name = "medium", .member = &S::medium, .min = 0, .max = kMaxValue, .label = "Stredný krok"},
+        {.name = "minor", .member = &S::minor, .min = 0, .max = kMaxValue, .label = "Malý krok"},
+        {.name = "labels", .member = &S::labels, .min = -kMaxValue, .max = kMaxValue, .label = "Očíslované hodnoty"},
+        {.name = "segments", .member = &S::segments, .min = 1, .max = 255, .label = "Počet segmentov"},
+        {.name = "master", .member = &S::master, .min = 1, .max = 255, .label = "Hlavný segment každý"},
+        {.name = "medium_every", .member = &S::mediumEvery, .min = 1, .max = 255, .label = "Stredný segment každý"},
+        {.name = "ticks", .member = &S::ticks, .min = -kMaxAngle, .max = kMaxAngle, .label = "Dielce: uhol druh text; …"},
+        {.name = "definition", .member = &S::definition, .label = "Definičný súbor"},
+        {.name = "ticks_side", .member = &S::ticksSide, .choices = {"out", "in", "both"}, .label = "Strana dielcov"},
+        {.name = "tick_length", .member = &S::tickLength, .min = 0, .max = kMaxLength, .label = "Dĺžky dielcov H; S; M", .unit = "mm"},
+        {.name = "tick_width", .member = &S::tickWidth, .min = 0, .max = kMaxLength, .label = "Hrúbky dielcov H; S; M", .unit = "mm"},
+        {.name = "arc_width", .member = &S::arcWidth, .min = 0, .max = kMaxLength, .label = "Hrúbka oblúka", .unit = "mm"},
+        {.name = "numbers", .member = &S::numbers, .choices = {"out", "in", "none"}, .label = "Čísla"},
+        {.name = "number_height", .member = &S::numberHeight, .min = 0, .max = kMaxLength, .above = true, .label = "Výška čísel", .unit = "mm"},
+        {.name = "number_gap", .member = &S::numberGap, .min = -kMaxLength, .max = kMaxLength, .label = "Odstup čísel", .unit = "mm"},
+        {.name = "font", .member = &S::font, .label = "Písmo"},
+        {.name = "radial", .member = &S::radial, .label = "Otočené čísla"},
+        {.name = "decimal", .member = &S::decimal, .choices = {"comma", "point"}, .label = "Desatinné znamienko"},
+        {.name = "unit", .member = &S::unit, .label = "Jednotka"},
+        {.name = "unit_height", .member = &S::unitHeight, .min = 0, .max = kMaxLength, .above = true, .label = "Výška jednotky", .unit = "mm"},
+        {.name = "unit_at", .member = &S::unitAt, .min = -kMaxLength, .max = kMaxLength, .label = "Poloha jednotky x; y", .unit = "mm"},
+        {.name = "color", .member = &S::color, .label = "Farba"},
     };
     return keys;
 }
@@ -80,11 +80,11 @@ const Keys<PlateScale>& ScaleKeys() {
 const Keys<PlateRow>& RowKeys() {
     using R = PlateRow;
     static const Keys<R> keys{
-        {.name = "from", .member = &R::from, .min = -kMaxValue, .max = kMaxValue, .required = true},
-        {.name = "to", .member = &R::to, .min = -kMaxValue, .max = kMaxValue, .required = true},
-        {.name = "major", .member = &R::major, .min = 0, .max = kMaxValue, .above = true},
-        {.name = "side", .member = &R::side, .choices = {"out", "in"}},
-        {.name = "gap", .member = &R::gap, .min = -kMaxLength, .max = kMaxLength},
+        {.name = "from", .member = &R::from, .min = -kMaxValue, .max = kMaxValue, .required = true, .label = "Hodnota vľavo"},
+        {.name = "to", .member = &R::to, .min = -kMaxValue, .max = kMaxValue, .required = true, .label = "Hodnota vpravo"},
+        {.name = "major", .member = &R::major, .min = 0, .max = kMaxValue, .above = true, .label = "Očíslovaný krok"},
+        {.name = "side", .member = &R::side, .choices = {"out", "in"}, .label = "Strana"},
+        {.name = "gap", .member = &R::gap, .min = -kMaxLength, .max = kMaxLength, .label = "Odstup", .unit = "mm"},
     };
     return keys;
 }
@@ -92,13 +92,13 @@ const Keys<PlateRow>& RowKeys() {
 const Keys<PlateZone>& ZoneKeys() {
     using Z = PlateZone;
     static const Keys<Z> keys{
-        {.name = "from", .member = &Z::from, .min = -kMaxValue, .max = kMaxValue, .required = true},
-        {.name = "to", .member = &Z::to, .min = -kMaxValue, .max = kMaxValue, .required = true},
-        {.name = "color", .member = &Z::color},
-        {.name = "offset", .member = &Z::offset, .min = -kMaxLength, .max = kMaxLength},
-        {.name = "width", .member = &Z::width, .min = 0, .max = kMaxLength, .above = true},
-        {.name = "text", .member = &Z::text},
-        {.name = "text_height", .member = &Z::textHeight, .min = 0, .max = kMaxLength, .above = true},
+        {.name = "from", .member = &Z::from, .min = -kMaxValue, .max = kMaxValue, .required = true, .label = "Od hodnoty"},
+        {.name = "to", .member = &Z::to, .min = -kMaxValue, .max = kMaxValue, .required = true, .label = "Po hodnotu"},
+        {.name = "color", .member = &Z::color, .label = "Farba"},
+        {.name = "offset", .member = &Z::offset, .min = -kMaxLength, .max = kMaxLength, .label = "Posun od oblúka", .unit = "mm"},
+        {.name = "width", .member = &Z::width, .min = 0, .max = kMaxLength, .above = true, .label = "Šírka", .unit = "mm"},
+        {.name = "text", .member = &Z::text, .label = "Text"},
+        {.name = "text_height", .member = &Z::textHeight, .min = 0, .max = kMaxLength, .above = true, .label = "Výška textu", .unit = "mm"},
     };
     return keys;
 }
@@ -106,10 +106,10 @@ const Keys<PlateZone>& ZoneKeys() {
 const Keys<PlateHole>& HoleKeys() {
     using H = PlateHole;
     static const Keys<H> keys{
-        {.name = "x", .member = &H::x, .min = -kMaxLength, .max = kMaxLength, .required = true},
-        {.name = "y", .member = &H::y, .min = -kMaxLength, .max = kMaxLength, .required = true},
-        {.name = "diameter", .member = &H::diameter, .min = 0, .max = kMaxLength, .above = true, .required = true},
-        {.name = "line", .member = &H::line, .min = 0, .max = kMaxLength},
+        {.name = "x", .member = &H::x, .min = -kMaxLength, .max = kMaxLength, .required = true, .label = "X", .unit = "mm"},
+        {.name = "y", .member = &H::y, .min = -kMaxLength, .max = kMaxLength, .required = true, .label = "Y", .unit = "mm"},
+        {.name = "diameter", .member = &H::diameter, .min = 0, .max = kMaxLength, .above = true, .required = true, .label = "Priemer", .unit = "mm"},
+        {.name = "line", .member = &H::line, .min = 0, .max = kMaxLength, .label = "Hrúbka čiary", .unit = "mm"},
     };
     return keys;
 }
@@ -117,8 +117,8 @@ const Keys<PlateHole>& HoleKeys() {
 const Keys<PlateCutout>& CutoutKeys() {
     using C = PlateCutout;
     static const Keys<C> keys{
-        {.name = "radius", .member = &C::radius, .min = 0, .max = kMaxLength, .above = true, .required = true},
-        {.name = "line", .member = &C::line, .min = 0, .max = kMaxLength},
+        {.name = "radius", .member = &C::radius, .min = 0, .max = kMaxLength, .above = true, .required = true, .label = "Polomer", .unit = "mm"},
+        {.name = "line", .member = &C::line, .min = 0, .max = kMaxLength, .label = "Hrúbka čiary", .unit = "mm"},
     };
     return keys;
 }
@@ -126,11 +126,11 @@ const Keys<PlateCutout>& CutoutKeys() {
 const Keys<PlateMirrorStrip>& MirrorStripKeys() {
     using M = PlateMirrorStrip;
     static const Keys<M> keys{
-        {.name = "radius", .member = &M::radius, .min = 0, .max = kMaxLength, .above = true, .required = true},
-        {.name = "width", .member = &M::width, .min = 0, .max = kMaxLength, .above = true, .required = true},
-        {.name = "left", .member = &M::left, .min = -kMaxAngle, .max = kMaxAngle},
-        {.name = "right", .member = &M::right, .min = -kMaxAngle, .max = kMaxAngle},
-        {.name = "line", .member = &M::line, .min = 0, .max = kMaxLength},
+        {.name = "radius", .member = &M::radius, .min = 0, .max = kMaxLength, .above = true, .required = true, .label = "Polomer", .unit = "mm"},
+        {.name = "width", .member = &M::width, .min = 0, .max = kMaxLength, .above = true, .required = true, .label = "Šírka", .unit = "mm"},
+        {.name = "left", .member = &M::left, .min = -kMaxAngle, .max = kMaxAngle, .label = "Ľavý uhol", .unit = "°"},
+        {.name = "right", .member = &M::right, .min = -kMaxAngle, .max = kMaxAngle, .label = "Pravý uhol", .unit = "°"},
+        {.name = "line", .member = &M::line, .min = 0, .max = kMaxLength, .label = "Hrúbka čiary", .unit = "mm"},
     };
     return keys;
 }
@@ -138,9 +138,9 @@ const Keys<PlateMirrorStrip>& MirrorStripKeys() {
 const Keys<PlateCropMarks>& CropMarksKeys() {
     using C = PlateCropMarks;
     static const Keys<C> keys{
-        {.name = "length", .member = &C::length, .min = 0, .max = kMaxMarginMm / 2, .above = true},
-        {.name = "offset", .member = &C::offset, .min = 0, .max = kMaxMarginMm / 2},
-        {.name = "width", .member = &C::width, .min = 0, .max = kMaxMarginMm / 2},
+        {.name = "length", .member = &C::length, .min = 0, .max = kMaxMarginMm / 2, .above = true, .label = "Dĺžka", .unit = "mm"},
+        {.name = "offset", .member = &C::offset, .min = 0, .max = kMaxMarginMm / 2, .label = "Odstup", .unit = "mm"},
+        {.name = "width", .member = &C::width, .min = 0, .max = kMaxMarginMm / 2, .label = "Hrúbka", .unit = "mm"},
     };
     return keys;
 }
@@ -148,14 +148,14 @@ const Keys<PlateCropMarks>& CropMarksKeys() {
 const Keys<PlateText>& TextKeys() {
     using T = PlateText;
     static const Keys<T> keys{
-        {.name = "x", .member = &T::x, .min = -kMaxLength, .max = kMaxLength, .required = true},
-        {.name = "y", .member = &T::y, .min = -kMaxLength, .max = kMaxLength, .required = true},
-        {.name = "text", .member = &T::text, .required = true},
-        {.name = "height", .member = &T::height, .min = 0, .max = kMaxLength, .above = true},
-        {.name = "font", .member = &T::font},
-        {.name = "angle", .member = &T::angle, .min = -kMaxAngle, .max = kMaxAngle},
-        {.name = "anchor", .member = &T::anchor, .choices = {"left", "center", "right"}},
-        {.name = "color", .member = &T::color},
+        {.name = "x", .member = &T::x, .min = -kMaxLength, .max = kMaxLength, .required = true, .label = "X", .unit = "mm"},
+        {.name = "y", .member = &T::y, .min = -kMaxLength, .max = kMaxLength, .required = true, .label = "Y", .unit = "mm"},
+        {.name = "text", .member = &T::text, .required = true, .label = "Text"},
+        {.name = "height", .member = &T::height, .min = 0, .max = kMaxLength, .above = true, .label = "Výška", .unit = "mm"},
+        {.name = "font", .member = &T::font, .label = "Písmo"},
+        {.name = "angle", .member = &T::angle, .min = -kMaxAngle, .max = kMaxAngle, .label = "Uhol", .unit = "°"},
+        {.name = "anchor", .member = &T::anchor, .choices = {"left", "center", "right"}, .label = "Zarovnanie"},
+        {.name = "color", .member = &T::color, .label = "Farba"},
     };
     return keys;
 }
@@ -163,9 +163,9 @@ const Keys<PlateText>& TextKeys() {
 const Keys<PlateFrame>& FrameKeys() {
     using F = PlateFrame;
     static const Keys<F> keys{
-        {.name = "inset", .member = &F::inset, .min = 0, .max = kMaxLength},
-        {.name = "width", .member = &F::width, .min = 0, .max = kMaxLength},
-        {.name = "color", .member = &F::color},
+        {.name = "inset", .member = &F::inset, .min = 0, .max = kMaxLength, .label = "Odsadenie", .unit = "mm"},
+        {.name = "width", .member = &F::width, .min = 0, .max = kMaxLength, .label = "Hrúbka", .unit = "mm"},
+        {.name = "color", .member = &F::color, .label = "Farba"},
     };
     return keys;
 }

@@ -1,7 +1,8 @@
 // The keys of the plate file, one table per item kind: each key's name, the
 // member of the document it sets, its kind of value, its range and whether
 // it must be given. The reader and the writer both work from these tables,
-// so a key is described once; the README lists the same keys and defaults.
+// so a key is described once; the README lists the same keys and defaults,
+// and the plate designer's property panel shows one field per key.
 #pragma once
 
 #include <limits>
@@ -30,6 +31,10 @@ struct PlateKey {
     bool above = false;
     std::vector<const char*> choices;  // a text that must be one of these
     bool required = false;
+    // How the plate designer names the key (Slovak) and the unit it shows
+    // beside the field ("mm", "°"; empty for plain numbers and texts).
+    const char* label = "";
+    const char* unit = "";
 };
 
 // Bounds shared by the tables and the reader's messages.

@@ -9,6 +9,7 @@
 #include "base/SafeFile.h"
 #include "scale/plate/PlateKeys.h"
 #include "scale/plate/PlateScaleTicks.h"
+#include "scale/plate/PlateWriter.h"
 
 namespace sp {
 
@@ -30,10 +31,7 @@ std::string Shown(double v) {
     return t;
 }
 
-std::string RangeText(double min, double max, bool above) {
-    return std::string("hodnota musí byť ") + (above ? "väčšia ako " : "od ") + Shown(min) +
-           (above ? " a najviac " : " do ") + Shown(max);
-}
+std::string RangeText(double min, double max, bool above) { return PlateRangeText(min, max, above); }
 
 template <class Item>
 double Number(const toml::node& node, const PlateKey<Item>& key, const Context& c, const std::string& path,
@@ -297,6 +295,11 @@ std::string FolderOf(const std::string& fileName) {
 
 }  // namespace
 
+std::string PlateRangeText(double min, double max, bool above) {
+    return std::string("hodnota musí byť ") + (above ? "väčšia ako " : "od ") + Shown(min) +
+           (above ? " a najviac " : " do ") + Shown(max);
+}
+
 std::string PlateMessage(const std::string& fileName, long line, const std::string& key, const std::string& reason) {
     std::string text = "Súbor \"" + fileName + "\", riadok " + std::to_string(line);
     if (!key.empty()) text += ", kľúč \"" + key + "\"";
@@ -317,6 +320,8 @@ Plate ParsePlate(std::string_view text, const std::string& fileName) {
     }
     return ReadDocument(doc, c);
 }
+
+void CheckPlate(const Plate& plate, const std::string& fileName) { ParsePlate(PlateFileText(plate), fileName); }
 
 Plate ReadPlateFile(const std::string& fileName) { return ParsePlate(ReadWholeFile(fileName), fileName); }
 

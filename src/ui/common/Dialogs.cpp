@@ -1,6 +1,8 @@
 #include "ui/common/Dialogs.h"
 
+#include <QColorDialog>
 #include <QDialog>
+#include <QInputDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -94,5 +96,31 @@ std::optional<QString> Dialogs::RunFileDialog(QWidget* parent, FileDialogSetup& 
 }
 
 bool Dialogs::ShowModal(QDialog* dialog) { return dialog->exec() == QDialog::Accepted; }
+
+Dialogs::SaveAnswer Dialogs::AskSave(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton("&Uložiť", QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton("&Zahodiť", QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton("Zrušiť", QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return SaveAnswer::Save;
+    return box.clickedButton() == discard ? SaveAnswer::Discard : SaveAnswer::Cancel;
+}
+
+std::optional<QColor> Dialogs::ChooseColour(QWidget* parent, const QColor& initial) {
+    const QColor c = QColorDialog::getColor(initial, parent, "Farba");
+    if (!c.isValid()) return std::nullopt;
+    return c;
+}
+
+std::optional<int> Dialogs::Choose(QWidget* parent, const QString& caption, const QString& label,
+                                   const QStringList& items) {
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent, caption, label, items, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    return static_cast<int>(items.indexOf(chosen));
+}
 
 }  // namespace sp

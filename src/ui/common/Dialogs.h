@@ -2,6 +2,7 @@
 // tests can answer them without a modal window.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,16 @@ public:
     virtual std::optional<QString> RunFileDialog(QWidget* parent, FileDialogSetup& setup);
     // Shows a window modally; true for OK (accepted).
     virtual bool ShowModal(QDialog* dialog);
+
+    // The question before unsaved changes are lost, with the buttons
+    // "Uložiť", "Zahodiť" and "Zrušiť" (Esc).
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer AskSave(QWidget* parent, const QString& caption, const QString& text);
+    // The platform's colour dialog; nothing when cancelled.
+    virtual std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial);
+    // One of `items` from a list; its index, or nothing when cancelled.
+    virtual std::optional<int> Choose(QWidget* parent, const QString& caption, const QString& label,
+                                      const QStringList& items);
 };
 
 }  // namespace sp

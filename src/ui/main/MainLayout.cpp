@@ -83,22 +83,24 @@ constexpr Control Controls[] = {
     {Kind::Button, "btnClose", "&Koniec", "pnlButtons", 304, 8, 129, 25, 0},
 
     // The texts of the scale, below the older panel, which stays as it was.
-    {Kind::Group, "gboxNumbers", " Čísla: ", "Panel2", 8, 4, 473, 133, 0},
+    {Kind::Group, "gboxNumbers", " Čísla: ", "Panel2", 8, 4, 473, 137, 0},
     {Kind::Label, "lblValueLeft", "Hodnota vľavo:", "gboxNumbers", 16, 22, 0, 0, 0},
-    {Kind::Plain, "edtValueLeft", nullptr, "gboxNumbers", 112, 18, 60, 21, 0},
+    {Kind::Plain, "edtValueLeft", nullptr, "gboxNumbers", 124, 18, 54, 21, 0},
     {Kind::Label, "lblValueRight", "Hodnota vpravo:", "gboxNumbers", 184, 22, 0, 0, 0},
     {Kind::Plain, "edtValueRight", nullptr, "gboxNumbers", 280, 18, 60, 21, 0},
     {Kind::Label, "lblUnit", "Jednotka:", "gboxNumbers", 352, 22, 0, 0, 0},
     {Kind::Plain, "edtUnit", nullptr, "gboxNumbers", 408, 18, 57, 21, 0},
     {Kind::Label, "lblTextHeight", "Výška písma [mm]:", "gboxNumbers", 16, 52, 0, 0, 0},
-    {Kind::Plain, "edtTextHeight", nullptr, "gboxNumbers", 112, 48, 60, 21, 0},
+    {Kind::Plain, "edtTextHeight", nullptr, "gboxNumbers", 124, 48, 54, 21, 0},
     {Kind::Label, "lblFont", "Písmo:", "gboxNumbers", 184, 52, 0, 0, 0},
     {Kind::FontChoice, "cmbFont", nullptr, "gboxNumbers", 280, 48, 185, 21, 0},
     {Kind::Check, "cboxInside", "Čísla vnútri", "gboxNumbers", 16, 80, 120, 17, 0},
     {Kind::Check, "cboxRadial", "Otočené", "gboxNumbers", 184, 80, 100, 17, 0},
     {Kind::Check, "cboxDecimalPoint", "Desatinná bodka", "gboxNumbers", 352, 80, 113, 17, 0},
     {Kind::Label, "lblNumberGap", "Odstup čísel [mm]:", "gboxNumbers", 16, 108, 0, 0, 0},
-    {Kind::Plain, "edtNumberGap", nullptr, "gboxNumbers", 112, 104, 60, 21, 0},
+    {Kind::Plain, "edtNumberGap", nullptr, "gboxNumbers", 124, 104, 54, 21, 0},
+    // The plate designer, for a dial of several scales built from this one.
+    {Kind::Button, "btnPlate", "&Doska...", "gboxNumbers", 184, 102, 129, 25, 0},
 };
 
 // The buttons come last, right to left on the screen.
@@ -108,7 +110,7 @@ constexpr const char* TabOrder[] = {
     "cboxHalfSmall", "cboxFrame",     "medtFrameLine", "medtArchLine",     "medtSegmentWidth",
     "medtMasterSegment", "medtCentralRadius", "cboxMirror", "btnClose", "btnSave",
     "btnManual", "edtValueLeft", "edtValueRight", "edtUnit", "edtTextHeight", "cmbFont", "cboxInside",
-    "cboxRadial", "cboxDecimalPoint", "edtNumberGap"};
+    "cboxRadial", "cboxDecimalPoint", "edtNumberGap", "btnPlate"};
 
 QFont Bold(QFont f) {
     f.setBold(true);

@@ -12,7 +12,7 @@ namespace sp {
 // panel below it; a preview, when shown, lies to the right.
 constexpr int FieldsPanelWidth = 488;
 constexpr int OlderPanelHeight = 298;
-constexpr int MainFormHeight = 442;
+constexpr int MainFormHeight = 446;
 
 // Creates every control of the main window inside `form` (FieldsPanelWidth
 // x MainFormHeight) and sets their Tab order.

@@ -1,6 +1,7 @@
 #include "ui/main/MainWindow.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,14 +14,18 @@
 #include "base/SafeFile.h"
 #include "scale/definition/DefinitionFile.h"
 #include "scale/input/FieldTable.h"
+#include "scale/plate/PlateFromWindow.h"
 #include "scale/settings/IniFile.h"
 #include "scale/settings/Settings.h"
 #include "scale/settings/SettingsLocation.h"
 #include "ui/common/MaskEdit.h"
+#include "ui/common/PictureTypes.h"
 #include "ui/common/WindowFont.h"
 #include "ui/definition/DefinitionEditor.h"
 #include "ui/main/MainLayout.h"
 #include "ui/preview/PlatePainter.h"
+#include "ui/plate/PlateDesigner.h"
+#include "ui/plate/PresetFolder.h"
 #include "ui/preview/ScalePreview.h"
 
 namespace sp {
@@ -29,15 +34,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
-
-// The picture-save dialog's types from the format table; the first is the
-// default, and with it any name gives a BMP, as the window always wrote.
-QString PictureFilter() {
-    QStringList parts;
-    for (const OutputFormatInfo& t : OutputFormats())
-        if (CanWrite(t.format)) parts << t.dialogType << QString("*") + t.extension;
-    return parts.join('|');
-}
 
 // A control made by BuildMainLayout, found by its object name.
 template <class T>
@@ -72,11 +68,12 @@ void MainWindow::createControls() {
     BuildMainLayout(this);
     findControls();
     for (QWidget* w : std::initializer_list<QWidget*>{cboxDual, cboxHalfSmall, cboxFrame, cboxMirror, btnManual,
-                                                      btnSave, btnClose})
+                                                      btnSave, btnClose, btnPlate})
         w->installEventFilter(this);
     connect(btnManual, &QPushButton::clicked, this, &MainWindow::btnManualClick);
     connect(btnSave, &QPushButton::clicked, this, &MainWindow::btnSaveClick);
     connect(btnClose, &QPushButton::clicked, this, &MainWindow::btnCloseClick);
+    connect(btnPlate, &QPushButton::clicked, this, &MainWindow::btnPlateClick);
 
     // Esc presses "Koniec" (a changed masked field takes it first).
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -108,6 +105,7 @@ void MainWindow::findControls() {
     btnManual = Control<QPushButton>(this, "btnManual");
     btnSave = Control<QPushButton>(this, "btnSave");
     btnClose = Control<QPushButton>(this, "btnClose");
+    btnPlate = Control<QPushButton>(this, "btnPlate");
     medtWidth->setFocus();
 }
 
@@ -205,7 +203,7 @@ std::optional<SaveTarget> MainWindow::askPictureFile() {
         if (const auto list = preview_->CurrentList()) savePictureDialog_.previewImage = PlateImage(*list, {200, 200});
     const auto name = dialogs_.RunFileDialog(this, savePictureDialog_);
     if (!name) return std::nullopt;
-    return SaveTarget(S(*name), FormatOfDialogType(S(savePictureDialog_.selectedFilter)));
+    return SaveTarget(S(*name), FormatOfType(savePictureDialog_.selectedFilter));
 }
 
 void MainWindow::btnManualClick() {
@@ -264,6 +262,42 @@ void MainWindow::btnCloseClick() {
     close();
 }
 
+// The designer keeps its plate between openings; the first time it shows
+// the last plate file opened, else the plate of this window's scale.
+void MainWindow::btnPlateClick() {
+    if (!designer_) {
+        designer_ = new PlateDesigner(settingsPath_, PresetFolder(exePath_), dialogs_, this);
+        designer_->SetWindowPlateSource([this] { return windowPlate(); });
+        const QString last = designer_->RecentFiles().value(0);
+        if (last.isEmpty() || !QFileInfo(last).isFile() || !designer_->OpenFile(last))
+            if (const auto plate = windowPlate()) designer_->StartWith(*plate, {});
+    }
+    designer_->show();
+    designer_->raise();
+    designer_->activateWindow();
+}
+
+// The plate of the picture "Uložiť obrázok" would save now; a refusal is
+// shown as the command shows it.
+std::optional<Plate> MainWindow::windowPlate() {
+    ScaleParameters params = Session.Params;
+    FormFields f = Fields();
+    Plate plate;
+    try {
+        if (auto message = WindowPlate(params, f, Session.DefinitionList, Session.DefinitionActive, plate)) {
+            dialogs_.Message(this, title_, Q(*message));
+            return std::nullopt;
+        }
+    } catch (const EError& e) {
+        showError(e);
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        showError(EOutOfResources());
+        return std::nullopt;
+    }
+    return plate;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // On a button or a check box the accelerator letter alone presses its button.
     if (event->type() == QEvent::KeyPress) {
@@ -274,6 +308,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 case Qt::Key_M: target = btnManual; break;
                 case Qt::Key_U: target = btnSave; break;
                 case Qt::Key_K: target = btnClose; break;
+                case Qt::Key_D: target = btnPlate; break;
                 default: break;
             }
             if (target) {
@@ -322,7 +357,13 @@ void MainWindow::schedulePreview() {
 void MainWindow::requestPreview() {
     previewScheduled_ = false;
     if (!preview_) return;
-    preview_->Request({Session.Params, Fields(), Session.DefinitionList, Session.DefinitionActive, definitionName_});
+    PreviewInput input;
+    input.params = Session.Params;
+    input.fields = Fields();
+    input.definition = Session.DefinitionList;
+    input.definitionActive = Session.DefinitionActive;
+    input.definitionName = definitionName_;
+    preview_->Request(std::move(input));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -3,12 +3,15 @@
 // calls the core and shows the answer; it draws nothing itself.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "scale/input/FormFields.h"
 #include "scale/output/PictureCommand.h"
+#include "scale/plate/Plate.h"
 #include "ui/common/Dialogs.h"
 
 class QCheckBox;
@@ -19,6 +22,7 @@ namespace sp {
 
 class TMaskEdit;
 class DefinitionEditor;
+class PlateDesigner;
 class TScalePreview;
 
 class MainWindow : public QWidget {
@@ -59,6 +63,8 @@ private:
     void btnSaveClick();
     void btnManualClick();
     void btnCloseClick();
+    void btnPlateClick();
+    std::optional<Plate> windowPlate();
     void newDefinition();
     void openDefinition();
     bool readDefinition(const std::string& name, const char* notFound);
@@ -75,7 +81,8 @@ private:
     TMaskEdit *medtNumSegments, *medtSegmentLength, *medtRadius, *medtFrameLine, *medtArchLine, *medtSegmentWidth,
         *medtMasterSegment, *medtCentralRadius;
     QCheckBox *cboxDual, *cboxHalfSmall, *cboxFrame, *cboxMirror;
-    QPushButton *btnManual, *btnSave, *btnClose;
+    QPushButton *btnManual, *btnSave, *btnClose, *btnPlate;
+    QPointer<PlateDesigner> designer_;  // made at the first "Doska..." 
     TScalePreview* preview_ = nullptr;  // none with [Window] Preview=0
     bool previewScheduled_ = false;
     std::string definitionName_;        // the file of the chosen definition

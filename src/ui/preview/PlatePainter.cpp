@@ -31,7 +31,7 @@ QPainterPath TextPath(const TextOutline& t) {
 
 }  // namespace
 
-// The vector writers' runs, ellipses and text, in the list's order, so the preview
+// The vector writers' runs, ellipses, text and filled paths (in colour), in the list's order, so the preview
 // strokes what the SVG and PDF files hold.
 void PaintDisplayList(QPainter& painter, const DisplayList& list, double minWidth) {
     QPen pen(Qt::black);
@@ -52,7 +52,12 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list, double minWidt
             painter.setBrush(Colour(e.color));
             painter.drawEllipse(QPointF(e.centre.x, e.centre.y), e.rx, e.ry);
         },
-        [&](const TextOutline& t) { painter.fillPath(TextPath(t), Qt::black); });
+        [&](const TextOutline& t) { painter.fillPath(TextPath(t), Qt::black); },
+        [&](const FilledPath& f) {
+            QPainterPath path = TextPath(*f.path);
+            path.setFillRule(f.evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+            painter.fillPath(path, Colour(f.color));
+        });
 }
 
 QTransform GridToDevice(const DisplayList& list, QPointF origin, double zoom) {

@@ -12,6 +12,8 @@
 #include "scale/drawing/ListRaster.h"
 #include "scale/output/PicturePipeline.h"
 #include "ui/preview/PlatePainter.h"
+#include "scale/plate/PlateDrawing.h"
+#include "scale/plate/PlateReader.h"
 
 namespace sp {
 
@@ -50,6 +52,51 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QString Mm(double mm) { return QString::number(mm, 'g', 7); }
 
+// The checks of the plate reader, on the text the plate's file would hold:
+// the picture shows what saving and opening the file again would draw.
+std::optional<std::string> PlateRefusal(const PreviewInput& input) {
+    try {
+        CheckPlate(*input.plate, input.plateName);
+    } catch (const EPlateInput& e) {
+        return e.what();
+    }
+    return std::nullopt;
+}
+
+// Records the picture of the plate, or of the window's scale through the
+// one picture pipeline with its texts' collisions into `r`; nothing, and the
+// refusal in r.message, when the input is refused.
+std::shared_ptr<const DisplayList> Record(const PreviewInput& input, std::size_t maxItems, PreviewResult& r) {
+    if (input.plate) {
+        if (auto refusal = PlateRefusal(input)) {
+            r.message = Q(*refusal);
+            return nullptr;
+        }
+        const Plate& plate = *input.plate;
+        CappedRecorder surface(plate.plate.dpi, PixelsPerMmOf(plate.plate.dpi), maxItems);
+        DrawPlate(surface, plate, input.plateFolder);
+        DisplayList list = surface.TakeList();
+        const double margin = MarginOf(plate);
+        list.WidthMm = plate.plate.width + 2 * margin;
+        list.HeightMm = plate.plate.height + 2 * margin;
+        return std::make_shared<const DisplayList>(std::move(list));
+    }
+    ScaleParameters p = input.params;
+    FormFields f = input.fields;
+    const PreparedPicture prepared = PreparePicture(p, f, input.definition, input.definitionActive);
+    if (const auto* refusal = std::get_if<PictureRefusal>(&prepared)) {
+        r.message = Q(refusal->sentence);
+        return nullptr;
+    }
+    const PictureJob& job = std::get<PictureJob>(prepared);
+    CappedRecorder surface(p.Dpi, p.PixelsPerMm, maxItems);
+    TextCheck check;
+    job.Draw(surface, p, &check);
+    for (const std::string& w : check.warnings) r.warnings.push_back(Q(w));
+    r.marks = std::move(check.marks);
+    return std::make_shared<const DisplayList>(surface.TakeList());
+}
+
 }  // namespace
 
 QString TooLargeText() {
@@ -59,25 +106,15 @@ QString TooLargeText() {
 
 PreviewResult ComputePreview(const PreviewInput& input, bool withRaster, QSize view, std::size_t maxItems) {
     PreviewResult r;
-    ScaleParameters p = input.params;
-    FormFields f = input.fields;
     try {
-        const PreparedPicture prepared = PreparePicture(p, f, input.definition, input.definitionActive);
-        if (const auto* refusal = std::get_if<PictureRefusal>(&prepared)) {
-            r.message = Q(refusal->sentence);
-            return r;
-        }
-        const PictureJob& job = std::get<PictureJob>(prepared);
-        CappedRecorder surface(p.Dpi, p.PixelsPerMm, maxItems);
-        TextCheck check;
-        job.Draw(surface, p, &check);
-        for (const std::string& w : check.warnings) r.warnings.push_back(Q(w));
-        r.marks = std::move(check.marks);
-        r.list = std::make_shared<const DisplayList>(surface.TakeList());
+        r.list = Record(input, maxItems, r);
+        if (!r.list) return r;
         r.kind = PreviewResult::Picture;
         const DisplayList& l = *r.list;
         if (withRaster && std::int64_t{l.Width} * l.Height <= PreviewMaxRasterPixels) r.raster = RasterPreview(l);
-        if (l.Items.size() > PreviewDirectPaintItems) r.sheet = PlateImage(l, view);
+        // A plate's coloured fills and many texts take longer to stroke than
+        // a frame allows: the worker paints it, the window only copies it.
+        if (l.Items.size() > PreviewDirectPaintItems || input.plate) r.sheet = PlateImage(l, view);
     } catch (const TooManyCalls&) {
         r.kind = PreviewResult::TooLarge;
         r.message = TooLargeText();

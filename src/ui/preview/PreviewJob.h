@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "scale/input/FormFields.h"
 #include "scale/input/ScaleParameters.h"
 #include "ui/preview/PreviewLimits.h"
+#include "scale/plate/Plate.h"
 
 namespace sp {
 
@@ -29,6 +31,11 @@ struct PreviewInput {
     std::vector<std::string> definition;
     bool definitionActive = false;
     std::string definitionName;  // shown in the facts line while active
+    // A whole plate instead of the window's scale (the plate designer): it
+    // is checked as its file would be read (`plateName` names it in the
+    // sentences), and its definition files lie in `plateFolder`.
+    std::optional<Plate> plate;
+    std::string plateName, plateFolder;
 };
 
 struct PreviewResult {

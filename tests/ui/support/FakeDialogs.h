@@ -9,7 +9,7 @@
 #include "ui/common/Dialogs.h"
 
 struct Shown {
-    char kind;  // 'M' message, 'E' error, 'C' confirmation
+    char kind;  // 'M' message, 'E' error, 'C' confirmation, 'S' the unsaved-changes question
     QString caption, text;
 };
 
@@ -21,6 +21,10 @@ public:
     std::deque<bool> confirmAnswers;
     std::function<bool(QDialog*)> modal;              // runs the editor
     std::vector<sp::FileDialogSetup> fileDialogs;     // set-ups seen
+    std::deque<SaveAnswer> saveAnswers;               // Cancel when none is left
+    std::deque<std::optional<QColor>> colourAnswers;
+    std::deque<std::optional<int>> chooseAnswers;
+    std::vector<QStringList> choices;                 // the lists offered
 
     void Message(QWidget*, const QString& caption, const QString& text) override { shown.push_back({'M', caption, text}); }
     void Error(QWidget*, const QString& caption, const QString& text) override { shown.push_back({'E', caption, text}); }
@@ -41,6 +45,25 @@ public:
             filterAnswers.pop_front();
         }
         return answer;
+    }
+    SaveAnswer AskSave(QWidget*, const QString& caption, const QString& text) override {
+        shown.push_back({'S', caption, text});
+        const SaveAnswer a = saveAnswers.empty() ? SaveAnswer::Cancel : saveAnswers.front();
+        if (!saveAnswers.empty()) saveAnswers.pop_front();
+        return a;
+    }
+    std::optional<QColor> ChooseColour(QWidget*, const QColor&) override {
+        if (colourAnswers.empty()) return std::nullopt;
+        auto a = colourAnswers.front();
+        colourAnswers.pop_front();
+        return a;
+    }
+    std::optional<int> Choose(QWidget*, const QString&, const QString&, const QStringList& items) override {
+        choices.push_back(items);
+        if (chooseAnswers.empty()) return std::nullopt;
+        auto a = chooseAnswers.front();
+        chooseAnswers.pop_front();
+        return a;
     }
     bool ShowModal(QDialog* dialog) override {
         if (!modal) return false;
