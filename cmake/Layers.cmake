@@ -13,6 +13,7 @@ set(SP_LAYERS
   "scale/drawing:scale/input scale/definition text raster base"
   "scale/output:scale/drawing scale/input scale/definition text raster base"
   "scale/plate:scale/output scale/drawing scale/generator scale/input scale/definition text raster base"
+  "scale/sheet:scale/plate scale/settings scale/output scale/drawing scale/generator scale/input scale/definition text raster base"
   "ui/common:scale text raster base"
   "ui/preview:ui/common scale text raster base"
   "ui/definition:ui/common scale text raster base"
