@@ -10,8 +10,10 @@
 // are TColor (0x00BBGGRR). A value left empty (std::optional) is worked out
 // when the plate is drawn, as the README says for each key.
 //
-// Adding an item kind: its struct here and a vector of it in Plate, its key
-// table in PlateKeys.cpp, and its drawing in PlateItems.cpp.
+// Adding an item kind: its struct here and a vector (or an optional) of it
+// in Plate; its key table in PlateKeys.cpp and its entry in PlateItemKinds
+// (PlateKeys.h), from which the reader and the writer take it; its drawing
+// in PlateItems.cpp.
 #pragma once
 
 #include <array>

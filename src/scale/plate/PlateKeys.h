@@ -5,7 +5,9 @@
 #pragma once
 
 #include <limits>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -46,5 +48,34 @@ const std::vector<PlateKey<PlateMirrorStrip>>& MirrorStripKeys();
 const std::vector<PlateKey<PlateCropMarks>>& CropMarksKeys();
 const std::vector<PlateKey<PlateText>>& TextKeys();
 const std::vector<PlateKey<PlateFrame>>& FrameKeys();
+
+// The plate's own item kinds below the scales, in the order the writer
+// writes them: a list is an array of tables ([[hole]]), a single one a table
+// ([cutout]). The reader and the writer take every kind from here; a new
+// kind is one more entry (and its drawing in PlateItems.cpp).
+template <class Item>
+struct PlateItemList {
+    const char* name;
+    std::vector<Item> Plate::*member;
+    const std::vector<PlateKey<Item>>& (*keys)();
+};
+
+template <class Item>
+struct PlateItemOne {
+    const char* name;
+    std::optional<Item> Plate::*member;
+    const std::vector<PlateKey<Item>>& (*keys)();
+};
+
+inline const auto& PlateItemKinds() {
+    static const auto kinds = std::make_tuple(
+        PlateItemList<PlateHole>{"hole", &Plate::holes, &HoleKeys},
+        PlateItemOne<PlateCutout>{"cutout", &Plate::cutout, &CutoutKeys},
+        PlateItemOne<PlateMirrorStrip>{"mirror_strip", &Plate::mirrorStrip, &MirrorStripKeys},
+        PlateItemOne<PlateCropMarks>{"crop_marks", &Plate::cropMarks, &CropMarksKeys},
+        PlateItemOne<PlateFrame>{"frame", &Plate::frame, &FrameKeys},
+        PlateItemList<PlateText>{"text", &Plate::texts, &TextKeys});
+    return kinds;
+}
 
 }  // namespace sp

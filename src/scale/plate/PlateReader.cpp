@@ -241,6 +241,23 @@ void CheckScale(const toml::node& node, const PlateScale& s, const Context& c) {
     }
 }
 
+// One of the plate's item kinds, by its table's name; false for none.
+bool ReadItem(const std::string& name, const toml::node& v, Plate& p, const Context& c) {
+    bool taken = false;
+    const auto read = [&](const auto& kind) {
+        if (taken || name != kind.name) return;
+        taken = true;
+        if constexpr (requires { (p.*kind.member).push_back({}); }) {
+            using Item = typename std::remove_cvref_t<decltype(p.*kind.member)>::value_type;
+            p.*kind.member = ReadArray<Item>(v, name, c, [&](const toml::node& n) { return ReadTable(n, kind.keys(), name, c); });
+        } else {
+            p.*kind.member = ReadTable(v, kind.keys(), name, c);
+        }
+    };
+    std::apply([&](const auto&... kinds) { (read(kinds), ...); }, PlateItemKinds());
+    return taken;
+}
+
 Plate ReadDocument(const toml::table& doc, const Context& c) {
     const toml::node* format = doc.get("format");
     if (!format) c.Fail(doc, "format", "treba format = 1 na začiatku súboru");
@@ -256,19 +273,7 @@ Plate ReadDocument(const toml::table& doc, const Context& c) {
             sheet = true;
         } else if (name == "scale") {
             p.scales = ReadArray<PlateScale>(v, "scale", c, [&](const toml::node& n) { return ReadScale(n, c); });
-        } else if (name == "hole") {
-            p.holes = ReadArray<PlateHole>(v, "hole", c, [&](const toml::node& n) { return ReadTable(n, HoleKeys(), "hole", c); });
-        } else if (name == "text") {
-            p.texts = ReadArray<PlateText>(v, "text", c, [&](const toml::node& n) { return ReadTable(n, TextKeys(), "text", c); });
-        } else if (name == "cutout") {
-            p.cutout = ReadTable(v, CutoutKeys(), "cutout", c);
-        } else if (name == "mirror_strip") {
-            p.mirrorStrip = ReadTable(v, MirrorStripKeys(), "mirror_strip", c);
-        } else if (name == "crop_marks") {
-            p.cropMarks = ReadTable(v, CropMarksKeys(), "crop_marks", c);
-        } else if (name == "frame") {
-            p.frame = ReadTable(v, FrameKeys(), "frame", c);
-        } else {
+        } else if (!ReadItem(name, v, p, c)) {
             c.Fail(v, name, "takú tabuľku nepoznám");
         }
     }

@@ -126,11 +126,10 @@ void DrawScaleZones(DrawingSurface& c, const PlateGrid& grid, const PlateScale& 
     for (const PlateZone& z : s.zones) {
         const double a0 = ScaleValueAngle(s, z.from), a1 = ScaleValueAngle(s, z.to);
         const double o0 = z.offset * grid.PixelsPerMm(), o1 = o0 + z.width * grid.PixelsPerMm();
-        const double r0 = s.radius * grid.PixelsPerMm() + o0, r1 = s.radius * grid.PixelsPerMm() + o1;
         c.Fill(arc.Band(pivot, o0, o1, std::min(a0, a1), std::max(a0, a1)), z.color, false);
         if (z.text.empty()) continue;
         // Along the band's middle, its up away from the pivot.
-        const double mid = (a0 + a1) / 2, rm = (r0 + r1) / 2, t = mid * 3.14159265358979323846 / 180;
+        const double mid = (a0 + a1) / 2, rm = arc.At(mid) + (o0 + o1) / 2, t = mid * 3.14159265358979323846 / 180;
         TextPlacementBox box{pivot.x + rm * std::cos(t), pivot.y - rm * std::sin(t),
                              z.textHeight * grid.PixelsPerMm(), mid - 90};
         FillPlateText(c, fonts.Get(s.font), z.text, box, s.color);

@@ -90,12 +90,15 @@ std::string PlateFileText(const Plate& p) {
         for (const PlateRow& r : s.rows) out += "\n[[scale.row]]\n" + Keys(r, RowKeys());
         for (const PlateZone& z : s.zones) out += "\n[[scale.zone]]\n" + Keys(z, ZoneKeys());
     }
-    for (const PlateHole& h : p.holes) out += "\n[[hole]]\n" + Keys(h, HoleKeys());
-    if (p.cutout) out += "\n[cutout]\n" + Keys(*p.cutout, CutoutKeys());
-    if (p.mirrorStrip) out += "\n[mirror_strip]\n" + Keys(*p.mirrorStrip, MirrorStripKeys());
-    if (p.cropMarks) out += "\n[crop_marks]\n" + Keys(*p.cropMarks, CropMarksKeys());
-    if (p.frame) out += "\n[frame]\n" + Keys(*p.frame, FrameKeys());
-    for (const PlateText& t : p.texts) out += "\n[[text]]\n" + Keys(t, TextKeys());
+    const auto write = [&](const auto& kind) {
+        const auto& items = p.*kind.member;
+        if constexpr (requires { items.size(); }) {
+            for (const auto& item : items) out += "\n[[" + std::string(kind.name) + "]]\n" + Keys(item, kind.keys());
+        } else if (items) {
+            out += "\n[" + std::string(kind.name) + "]\n" + Keys(*items, kind.keys());
+        }
+    };
+    std::apply([&](const auto&... kinds) { (write(kinds), ...); }, PlateItemKinds());
     return out;
 }
 

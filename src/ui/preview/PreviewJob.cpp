@@ -28,6 +28,9 @@ public:
     void LineTo(TPoint to) override { count(), rec_.LineTo(to); }
     void Ellipse(const TRect& box) override { count(), rec_.Ellipse(box); }
     void FillText(const TextOutline& outline) override { count(), rec_.FillText(outline); }
+    void Fill(const TextOutline& path, TColor color, bool evenOdd) override {
+        count(), rec_.Fill(path, color, evenOdd);
+    }
     void MirrorLeftRight() override { rec_.MirrorLeftRight(); }
     DisplayList TakeList() { return rec_.TakeList(); }
 
