@@ -17,7 +17,8 @@ set(SP_LAYERS
   "ui/common:scale text raster base"
   "ui/preview:ui/common scale text raster base"
   "ui/definition:ui/common scale text raster base"
-  "ui/main:ui/preview ui/definition ui/common scale text raster base")
+  "ui/print:ui/preview ui/common scale text raster base"
+  "ui/main:ui/print ui/preview ui/definition ui/common scale text raster base")
 
 foreach(rule IN LISTS SP_LAYERS)
   string(REPLACE ":" ";" parts "${rule}")

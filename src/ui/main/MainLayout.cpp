@@ -97,6 +97,7 @@ constexpr Control Controls[] = {
     {Kind::Check, "cboxInside", "Čísla vnútri", "gboxNumbers", 16, 80, 120, 17, 0},
     {Kind::Check, "cboxRadial", "Otočené", "gboxNumbers", 184, 80, 100, 17, 0},
     {Kind::Check, "cboxDecimalPoint", "Desatinná bodka", "gboxNumbers", 352, 80, 113, 17, 0},
+    {Kind::Button, "btnPrint", "&Tlačiť...", "Panel2", 352, 115, 129, 25, 0},
 };
 
 // The buttons come last, right to left on the screen.
@@ -106,7 +107,7 @@ constexpr const char* TabOrder[] = {
     "cboxHalfSmall", "cboxFrame",     "medtFrameLine", "medtArchLine",     "medtSegmentWidth",
     "medtMasterSegment", "medtCentralRadius", "cboxMirror", "btnClose", "btnSave",
     "btnManual", "edtValueLeft", "edtValueRight", "edtUnit", "edtTextHeight", "cmbFont", "cboxInside",
-    "cboxRadial", "cboxDecimalPoint"};
+    "cboxRadial", "cboxDecimalPoint", "btnPrint"};
 
 QFont Bold(QFont f) {
     f.setBold(true);

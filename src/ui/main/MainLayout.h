@@ -8,8 +8,9 @@ class QWidget;
 
 namespace sp {
 
-// The main window's height: the older panel (298) and the numbers' panel.
-constexpr int MainFormHeight = 414;
+// The main window's height: the older panel (298) and the numbers' panel
+// with the print button below the numbers.
+constexpr int MainFormHeight = 446;
 
 // Creates every control of the main window inside `form` (488 x
 // MainFormHeight) and sets their Tab order.

@@ -14,6 +14,7 @@
 #include "scale/definition/DefinitionFile.h"
 #include "scale/input/FieldTable.h"
 #include "scale/settings/IniFile.h"
+#include "scale/plate/PlateFromWindow.h"
 #include "scale/settings/Settings.h"
 #include "scale/settings/SettingsLocation.h"
 #include "ui/common/MaskEdit.h"
@@ -22,6 +23,7 @@
 #include "ui/main/MainLayout.h"
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/preview/ScalePreview.h"
+#include "ui/print/PrintPlate.h"
 
 namespace sp {
 
@@ -93,6 +95,7 @@ void TMainForm::createControls() {
     connect(btnManual, &QPushButton::clicked, this, &TMainForm::btnManualClick);
     connect(btnSave, &QPushButton::clicked, this, &TMainForm::btnSaveClick);
     connect(btnClose, &QPushButton::clicked, this, &TMainForm::btnCloseClick);
+    connect(btnPrint, &QPushButton::clicked, this, &TMainForm::btnPrintClick);
 
     // Esc presses "Koniec" (a changed masked field takes it first).
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -123,6 +126,7 @@ void TMainForm::findControls() {
     cboxMirror = Control<QCheckBox>(this, "cboxMirror");
     btnManual = Control<QPushButton>(this, "btnManual");
     btnSave = Control<QPushButton>(this, "btnSave");
+    btnPrint = Control<QPushButton>(this, "btnPrint");
     btnClose = Control<QPushButton>(this, "btnClose");
     medtWidth->setFocus();
 }
@@ -221,6 +225,26 @@ std::optional<SaveTarget> TMainForm::askPictureFile() {
     const auto name = dialogs_.RunFileDialog(this, SavePictureDialog1);
     if (!name) return std::nullopt;
     return SaveTarget(S(*name), FormatOfType(SavePictureDialog1.selectedFilter));
+}
+
+// The window's scale as a plate, printed at true size on a sheet.
+void TMainForm::btnPrintClick() {
+    FormFields f = Fields();
+    ScaleParameters params = Session.Params;  // printing leaves the session as it was
+    Plate plate;
+    try {
+        if (auto message = WindowPlate(params, f, Session.DefinitionList, Session.DefinitionActive, plate)) {
+            dialogs_.Message(this, title_, Q(*message));
+            return;
+        }
+    } catch (const EError& e) {
+        showError(e);
+        return;
+    } catch (const std::bad_alloc&) {
+        showError(EOutOfResources());
+        return;
+    }
+    PrintPlate(this, plate, "", settingsPath_, dialogs_, title_);
 }
 
 void TMainForm::btnManualClick() {

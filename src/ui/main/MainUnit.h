@@ -59,6 +59,7 @@ private:
     void btnSaveClick();
     void btnManualClick();
     void btnCloseClick();
+    void btnPrintClick();
     void newDefinition();
     void openDefinition();
 
@@ -74,7 +75,7 @@ private:
     TMaskEdit *medtNumSegments, *medtSegmentLength, *medtRadius, *medtFrameLine, *medtArchLine, *medtSegmentWidth,
         *medtMasterSegment, *medtCentralRadius;
     QCheckBox *cboxDual, *cboxHalfSmall, *cboxFrame, *cboxMirror;
-    QPushButton *btnManual, *btnSave, *btnClose;
+    QPushButton *btnManual, *btnSave, *btnClose, *btnPrint;
     TScalePreview* preview_ = nullptr;  // none with [Window] Preview=0
     bool previewScheduled_ = false;
     std::string definitionName_;        // the file of the chosen definition

@@ -72,7 +72,14 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list, double minWidt
             painter.setBrush(Colour(e.color));
             painter.drawEllipse(QPointF(e.centre.x, e.centre.y), e.rx, e.ry);
         },
-        [&](const TextOutline& t) { painter.fillPath(TextPath(t), Qt::black); });
+        [&](const TextOutline& t) { painter.fillPath(TextPath(t), Qt::black); },
+        // Zones, edges and coloured texts: without them a plate would show
+        // (and print) with its fills missing.
+        [&](const FilledPath& f) {
+            QPainterPath path = TextPath(*f.path);
+            path.setFillRule(f.evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+            painter.fillPath(path, Colour(f.color));
+        });
 }
 
 QImage PlateImage(const DisplayList& list, QSize size) {
