@@ -36,6 +36,7 @@ bool PrintPlate(QWidget* parent, QPrinter& printer, const Plate& plate, const st
     try {
         const PrinterFactors factors = ReadPrinterFactors(settingsPath, PrinterKey(printer));
         SheetOptions start;
+        TakePrinterPaper(printer, start);
         start.scaleX = factors.x, start.scaleY = factors.y;
         TSheetPreview preview(printer, {{plate, folder}}, start, parent);
         if (!dialogs.ShowModal(&preview) || !preview.CurrentSheet()) return false;

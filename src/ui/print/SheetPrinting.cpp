@@ -22,6 +22,15 @@ QPageSize PageSizeOf(const std::string& paper) {
 
 }  // namespace
 
+void TakePrinterPaper(const QPrinter& printer, SheetOptions& options) {
+    const QPageLayout layout = printer.pageLayout();
+    for (const Paper& p : Papers())
+        if (PageSizeOf(p.name).id() == layout.pageSize().id()) {
+            options.paper = p.name;
+            options.landscape = layout.orientation() == QPageLayout::Landscape;
+        }
+}
+
 void SetPrinterPage(QPrinter& printer, const Sheet& sheet) {
     printer.setFullPage(true);  // (0, 0) is the paper's corner, not the printable area's
     printer.setPageLayout(QPageLayout(PageSizeOf(sheet.options.paper),

@@ -10,6 +10,11 @@ class QPrinter;
 namespace sp {
 
 struct Sheet;
+struct SheetOptions;
+
+// The paper and orientation chosen in the print dialog, when the sheet's
+// table has that paper; `options` stays as it is otherwise.
+void TakePrinterPaper(const QPrinter& printer, SheetOptions& options);
 
 // The paper, orientation and zero margins of `sheet` on `printer`.
 void SetPrinterPage(QPrinter& printer, const Sheet& sheet);
