@@ -14,11 +14,13 @@ set(SP_LAYERS
   "scale/marks:text base"
   "scale/output:scale/drawing scale/input scale/definition text raster base"
   "scale/plate:scale/marks scale/output scale/drawing scale/generator scale/input scale/definition text raster base"
+  "scale/sheet:scale/plate scale/settings scale/output scale/drawing scale/generator scale/input scale/definition text raster base"
   "ui/common:scale text raster base"
   "ui/preview:ui/common scale text raster base"
   "ui/definition:ui/common scale text raster base"
   "ui/plate:ui/preview ui/common scale text raster base"
-  "ui/main:ui/plate ui/preview ui/definition ui/common scale text raster base")
+  "ui/print:ui/preview ui/common scale text raster base"
+  "ui/main:ui/print ui/plate ui/preview ui/definition ui/common scale text raster base")
 
 foreach(rule IN LISTS SP_LAYERS)
   string(REPLACE ":" ";" parts "${rule}")

@@ -14,6 +14,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/plate/PlateDesigner.h"
 #include "ui/plate/PresetFolder.h"
+#include "ui/print/PrintPlate.h"
 
 int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit is a write error, not a crash
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
             // The designer then keeps its [Designer] section only for this run.
         }
         sp::PlateDesigner designer(settings, sp::PresetFolder(exePath), dialogs);
+        designer.SetPrintHandler([&](const sp::Plate& plate, const std::string& folder) {
+            sp::PrintPlate(&designer, plate, folder, settings, dialogs, designer.windowTitle());
+        });
         designer.OpenFile(QString::fromLocal8Bit(argv[1]));
         designer.show();
         return app.exec();

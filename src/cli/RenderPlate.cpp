@@ -7,6 +7,7 @@
 #include "scale/plate/PlateFromWindow.h"
 #include "scale/plate/PlateReader.h"
 #include "scale/plate/PlateWriter.h"
+#include "RenderSheet.h"
 
 namespace sp {
 
@@ -28,7 +29,7 @@ std::string PlatePictureName(const std::string& plateFile) {
 }
 
 int RenderPlateFile(const std::string& plateFile, const std::optional<std::string>& output,
-                    const std::optional<std::string>& format) {
+                    const std::optional<std::string>& format, const SheetOptions* sheet) {
     Plate plate;
     try {
         plate = ReadPlateFile(plateFile);
@@ -36,6 +37,7 @@ int RenderPlateFile(const std::string& plateFile, const std::optional<std::strin
         std::cerr << e.what() << "\n";
         return kMessage;
     }
+    if (sheet) return RenderSheet(plate, FolderOf(plateFile), *sheet, *output, format);
     const std::string out = output ? *output : PlatePictureName(plateFile);
     const OutputFormat f = format ? *ParseOutputFormat(*format) : FormatOfFileName(out);
     WritePlatePicture(plate, FolderOf(plateFile), f, out);

@@ -16,9 +16,11 @@
 #include "scale/input/FieldTable.h"
 #include "scale/output/OutputFormat.h"
 #include "scale/output/PictureCommand.h"
+#include "scale/plate/PlateFromWindow.h"
 #include "scale/settings/IniFile.h"
 #include "scale/settings/Settings.h"
 #include "RenderPlate.h"
+#include "RenderSheet.h"
 
 namespace {
 
@@ -29,6 +31,8 @@ struct Options {
     std::optional<std::string> settings, definition, output, format;
     std::optional<std::string> plate, savePlate;  // --plate FILE, --save-plate FILE
     std::vector<std::string> sets;  // KEY=VALUE, in the order given
+    sp::SheetOptions sheetOptions;
+    bool sheet = false, sheetDetail = false;  // --sheet; another sheet option
     bool printParameters = false;
     bool help = false;
     bool version = false;
@@ -61,6 +65,9 @@ std::string UsageText() {
            "       scaleplate-render --plate FILE [--format " + sp::FormatNames("|", "|") + "] [--output FILE]\n"
            "       scaleplate-render [--settings FILE] [--definition FILE] [--set KEY=VALUE]...\n"
            "                         --save-plate FILE\n"
+           "       scaleplate-render [--plate FILE | --settings FILE ...] --sheet A4|A5|A3|Letter\n"
+           "                         [--landscape] [--copies N] [--gap MM] [--scale-x F] [--scale-y F]\n"
+           "                         --output FILE.pdf|FILE.png\n"
            "\n"
            "Draws the scale the window's \"Uložiť obrázok\" would draw and writes it as a\n"
            "24-bit BMP file, as PNG with its resolution, or as SVG or PDF at the plate's\n"
@@ -77,6 +84,14 @@ std::string UsageText() {
            "  --plate FILE        draw this plate file (.scaleplate); the picture goes to\n"
            "                      --output, else to the plate's name with .pdf\n"
            "  --save-plate FILE   write the plate that draws the window's picture\n"
+           "  --sheet PAPER       a page of A4, A5, A3 or Letter paper with copies of the\n"
+           "                      plate at true size, crop marks and check bars (100 mm,\n"
+           "                      50 mm); a plate that does not fit is refused, never shrunk\n"
+           "  --landscape         the paper turned on its side\n"
+           "  --copies N          copies of the plate on the sheet (default 1)\n"
+           "  --gap MM            between neighbouring copies (default 6)\n"
+           "  --scale-x F         the printer's correction across, 0.9 to 1.1 (default 1.000)\n"
+           "  --scale-y F         the printer's correction down, 0.9 to 1.1 (default 1.000)\n"
            "  --help              this text\n"
            "  --version           print the program's version\n"
            "\n"
@@ -119,12 +134,17 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& o) {
             o.sets.emplace_back(argv[++i]);
         } else if (a == "--print-parameters") {
             o.printParameters = true;
+        } else if (std::optional<std::string> problem; sp::ParseSheetArgument(argc, argv, i, o.sheetOptions, problem)) {
+            if (problem) return problem;
+            (a == "--sheet" ? o.sheet : o.sheetDetail) = true;
         } else {
             return "unknown argument '" + a + "'";
         }
     }
     if (o.plate && (o.settings || o.definition || !o.sets.empty() || o.savePlate || o.printParameters))
-        return "--plate takes only --output and --format";
+        return "--plate takes only --output, --format and the sheet options";
+    if (o.sheetDetail && !o.sheet) return "--landscape, --copies, --gap, --scale-x and --scale-y need --sheet";
+    if (o.sheet && (o.savePlate || !o.output)) return "--sheet writes a picture: it needs --output FILE";
     if (o.savePlate && (o.output || o.format)) return "--save-plate writes a plate, not a picture: no --output";
     if (!o.output && !o.plate && !o.savePlate) return "--output FILE is required";
     if (o.format && !sp::ParseOutputFormat(*o.format)) return "unknown format '" + *o.format + "'";
@@ -205,6 +225,15 @@ Ending Run(const Options& o, sp::PictureSession& session) {
         sp::ReadDefinition(*o.definition, session.DefinitionList);
         session.DefinitionActive = true;
     }
+    if (o.sheet) {
+        sp::Plate plate;
+        if (auto message = sp::WindowPlate(session.Params, fields, session.DefinitionList, session.DefinitionActive,
+                                           plate)) {
+            std::cerr << *message << "\n";
+            return {kMessage};
+        }
+        return {sp::RenderSheet(plate, "", o.sheetOptions, *o.output, o.format)};
+    }
     if (o.savePlate)
         return {sp::SaveWindowPlate(session.Params, fields, session.DefinitionList, session.DefinitionActive,
                                     *o.savePlate)};
@@ -246,7 +275,8 @@ int main(int argc, char** argv) {
     sp::PictureSession session;
     Ending end{kError};
     try {
-        if (o.plate) return sp::RenderPlateFile(*o.plate, o.output, o.format);
+        if (o.plate)
+            return sp::RenderPlateFile(*o.plate, o.output, o.format, o.sheet ? &o.sheetOptions : nullptr);
         end = Run(o, session);
         if (!end.reachedCommand) return end.status;
     } catch (const sp::EError& e) {

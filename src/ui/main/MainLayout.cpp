@@ -101,6 +101,8 @@ constexpr Control Controls[] = {
     {Kind::Plain, "edtNumberGap", nullptr, "gboxNumbers", 124, 104, 54, 21, 0},
     // The plate designer, for a dial of several scales built from this one.
     {Kind::Button, "btnPlate", "&Doska...", "gboxNumbers", 184, 102, 129, 25, 0},
+    // The window's scale on a sheet of paper, at its true size.
+    {Kind::Button, "btnPrint", "&Tlačiť...", "gboxNumbers", 336, 102, 129, 25, 0},
 };
 
 // The buttons come last, right to left on the screen.
@@ -110,7 +112,7 @@ constexpr const char* TabOrder[] = {
     "cboxHalfSmall", "cboxFrame",     "medtFrameLine", "medtArchLine",     "medtSegmentWidth",
     "medtMasterSegment", "medtCentralRadius", "cboxMirror", "btnClose", "btnSave",
     "btnManual", "edtValueLeft", "edtValueRight", "edtUnit", "edtTextHeight", "cmbFont", "cboxInside",
-    "cboxRadial", "cboxDecimalPoint", "edtNumberGap", "btnPlate"};
+    "cboxRadial", "cboxDecimalPoint", "edtNumberGap", "btnPlate", "btnPrint"};
 
 QFont Bold(QFont f) {
     f.setBold(true);

@@ -16,6 +16,7 @@
 #include "scale/input/FieldTable.h"
 #include "scale/plate/PlateFromWindow.h"
 #include "scale/settings/IniFile.h"
+#include "scale/plate/PlateFromWindow.h"
 #include "scale/settings/Settings.h"
 #include "scale/settings/SettingsLocation.h"
 #include "ui/common/MaskEdit.h"
@@ -27,6 +28,7 @@
 #include "ui/plate/PlateDesigner.h"
 #include "ui/plate/PresetFolder.h"
 #include "ui/preview/ScalePreview.h"
+#include "ui/print/PrintPlate.h"
 
 namespace sp {
 
@@ -74,6 +76,7 @@ void MainWindow::createControls() {
     connect(btnSave, &QPushButton::clicked, this, &MainWindow::btnSaveClick);
     connect(btnClose, &QPushButton::clicked, this, &MainWindow::btnCloseClick);
     connect(btnPlate, &QPushButton::clicked, this, &MainWindow::btnPlateClick);
+    connect(btnPrint, &QPushButton::clicked, this, &MainWindow::btnPrintClick);
 
     // Esc presses "Koniec" (a changed masked field takes it first).
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -104,6 +107,7 @@ void MainWindow::findControls() {
     cboxMirror = Control<QCheckBox>(this, "cboxMirror");
     btnManual = Control<QPushButton>(this, "btnManual");
     btnSave = Control<QPushButton>(this, "btnSave");
+    btnPrint = Control<QPushButton>(this, "btnPrint");
     btnClose = Control<QPushButton>(this, "btnClose");
     btnPlate = Control<QPushButton>(this, "btnPlate");
     medtWidth->setFocus();
@@ -206,6 +210,26 @@ std::optional<SaveTarget> MainWindow::askPictureFile() {
     return SaveTarget(S(*name), FormatOfType(savePictureDialog_.selectedFilter));
 }
 
+// The window's scale as a plate, printed at true size on a sheet.
+void MainWindow::btnPrintClick() {
+    FormFields f = Fields();
+    ScaleParameters params = Session.Params;  // printing leaves the session as it was
+    Plate plate;
+    try {
+        if (auto message = WindowPlate(params, f, Session.DefinitionList, Session.DefinitionActive, plate)) {
+            dialogs_.Message(this, title_, Q(*message));
+            return;
+        }
+    } catch (const EError& e) {
+        showError(e);
+        return;
+    } catch (const std::bad_alloc&) {
+        showError(EOutOfResources());
+        return;
+    }
+    PrintPlate(this, plate, "", settingsPath_, dialogs_, title_);
+}
+
 void MainWindow::btnManualClick() {
     if (dialogs_.Confirm(this, "Chcete vytvoriť nový súbor?")) newDefinition();
     else openDefinition();
@@ -268,6 +292,9 @@ void MainWindow::btnPlateClick() {
     if (!designer_) {
         designer_ = new PlateDesigner(settingsPath_, PresetFolder(exePath_), dialogs_, this);
         designer_->SetWindowPlateSource([this] { return windowPlate(); });
+        designer_->SetPrintHandler([this](const Plate& plate, const std::string& folder) {
+            PrintPlate(designer_, plate, folder, settingsPath_, dialogs_, title_);
+        });
         const QString last = designer_->RecentFiles().value(0);
         if (last.isEmpty() || !QFileInfo(last).isFile() || !designer_->OpenFile(last))
             if (const auto plate = windowPlate()) designer_->StartWith(*plate, {});

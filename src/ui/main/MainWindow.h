@@ -65,6 +65,7 @@ private:
     void btnCloseClick();
     void btnPlateClick();
     std::optional<Plate> windowPlate();
+    void btnPrintClick();
     void newDefinition();
     void openDefinition();
     bool readDefinition(const std::string& name, const char* notFound);
@@ -81,7 +82,7 @@ private:
     TMaskEdit *medtNumSegments, *medtSegmentLength, *medtRadius, *medtFrameLine, *medtArchLine, *medtSegmentWidth,
         *medtMasterSegment, *medtCentralRadius;
     QCheckBox *cboxDual, *cboxHalfSmall, *cboxFrame, *cboxMirror;
-    QPushButton *btnManual, *btnSave, *btnClose, *btnPlate;
+    QPushButton *btnManual, *btnSave, *btnClose, *btnPlate, *btnPrint;
     QPointer<PlateDesigner> designer_;  // made at the first "Doska..." 
     TScalePreview* preview_ = nullptr;  // none with [Window] Preview=0
     bool previewScheduled_ = false;
