@@ -14,7 +14,7 @@
 #include "ui/common/PictureTypes.h"
 #include "ui/plate/PlateDesigner.h"
 #include "ui/plate/PlatePanel.h"
-#include "ui/preview/PreviewCanvas.h"
+#include "ui/preview/PlatePainter.h"
 #include "ui/preview/ScalePreview.h"
 
 namespace sp {
