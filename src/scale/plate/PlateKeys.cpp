@@ -173,16 +173,16 @@ const Keys<PlateFrame>& FrameKeys() {
 const Keys<PlateMark>& MarkKeys() {
     using M = PlateMark;
     static const Keys<M> keys{
-        {.name = "symbol", .member = &M::symbol, .choices = MarkSymbolNames(), .required = true},
-        {.name = "x", .member = &M::x, .min = -kMaxLength, .max = kMaxLength, .required = true},
-        {.name = "y", .member = &M::y, .min = -kMaxLength, .max = kMaxLength, .required = true},
-        {.name = "size", .member = &M::size, .min = 1, .max = 100},
-        {.name = "color", .member = &M::color},
-        {.name = "class", .member = &M::accuracyClass, .min = 0.1, .max = 5},
-        {.name = "circled", .member = &M::circled},
-        {.name = "kv", .member = &M::kv, .min = 0, .max = 5},
-        {.name = "angle", .member = &M::angle, .min = 1, .max = 89},
-        {.name = "text", .member = &M::text},
+        {.name = "symbol", .member = &M::symbol, .choices = MarkSymbolNames(), .required = true, .label = "Symbol"},
+        {.name = "x", .member = &M::x, .min = -kMaxLength, .max = kMaxLength, .required = true, .label = "X", .unit = "mm"},
+        {.name = "y", .member = &M::y, .min = -kMaxLength, .max = kMaxLength, .required = true, .label = "Y", .unit = "mm"},
+        {.name = "size", .member = &M::size, .min = 1, .max = 100, .label = "Veľkosť", .unit = "mm"},
+        {.name = "color", .member = &M::color, .label = "Farba"},
+        {.name = "class", .member = &M::accuracyClass, .min = 0.1, .max = 5, .label = "Trieda presnosti"},
+        {.name = "circled", .member = &M::circled, .label = "Trieda v krúžku"},
+        {.name = "kv", .member = &M::kv, .min = 0, .max = 5, .label = "Skúšobné napätie", .unit = "kV"},
+        {.name = "angle", .member = &M::angle, .min = 1, .max = 89, .label = "Uhol", .unit = "°"},
+        {.name = "text", .member = &M::text, .label = "Text"},
     };
     return keys;
 }

@@ -29,7 +29,9 @@ PlateItemRef RefOf(const QTreeWidgetItem* item) {
     return {static_cast<PlateItemKind>(v.value(0).toInt()), v.value(1).toInt(), v.value(2).toInt()};
 }
 
-bool Listed(PlateItemKind k) { return k == K::Scale || k == K::Row || k == K::Zone || k == K::Hole || k == K::Text; }
+bool Listed(PlateItemKind k) {
+    return k == K::Scale || k == K::Row || k == K::Zone || k == K::Hole || k == K::Text || k == K::Mark;
+}
 
 }  // namespace
 

@@ -21,6 +21,7 @@ bool WithList(P& plate, PlateItemRef r, F&& f) {
         case K::Zone: return scaleThere && f(plate.scales[r.index].zones, r.sub);
         case K::Hole: return f(plate.holes, r.index);
         case K::Text: return f(plate.texts, r.index);
+        case K::Mark: return f(plate.marks, r.index);
         default: return false;
     }
 }
@@ -75,6 +76,7 @@ std::vector<PlateItemRef> ItemsOf(const Plate& plate) {
     }
     for (int i = 0; i < static_cast<int>(plate.holes.size()); ++i) items.push_back({K::Hole, i});
     for (int i = 0; i < static_cast<int>(plate.texts.size()); ++i) items.push_back({K::Text, i});
+    for (int i = 0; i < static_cast<int>(plate.marks.size()); ++i) items.push_back({K::Mark, i});
     if (plate.cutout) items.push_back({K::Cutout});
     if (plate.mirrorStrip) items.push_back({K::MirrorStrip});
     if (plate.cropMarks) items.push_back({K::CropMarks});
@@ -101,6 +103,7 @@ QString KindName(PlateItemKind kind) {
         case K::Zone: return "Zóna";
         case K::Hole: return "Otvor";
         case K::Text: return "Text";
+        case K::Mark: return "Značka";
         case K::Cutout: return "Výrez";
         case K::MirrorStrip: return "Zrkadlový pás";
         case K::CropMarks: return "Orezové značky";
@@ -115,15 +118,16 @@ QString ItemTitle(const Plate& plate, PlateItemRef ref) {
     if (ref.kind == K::Scale && Exists(plate, ref) && !plate.scales[ref.index].unit.empty())
         return QString("Stupnica %1 (%2)").arg(ref.index + 1).arg(QString::fromStdString(plate.scales[ref.index].unit));
     switch (ref.kind) {
-        case K::Scale: case K::Hole: return QString("%1 %2").arg(KindName(ref.kind)).arg(ref.index + 1);
+        case K::Scale: case K::Hole: case K::Mark: return QString("%1 %2").arg(KindName(ref.kind)).arg(ref.index + 1);
         case K::Row: case K::Zone: return QString("%1 %2").arg(KindName(ref.kind)).arg(ref.sub + 1);
         default: return KindName(ref.kind);
     }
 }
 
 const std::vector<PlateItemKind>& AddableKinds() {
-    static const std::vector<PlateItemKind> kinds{K::Scale, K::Row,         K::Zone,      K::Hole, K::Text,
-                                                  K::Cutout, K::MirrorStrip, K::CropMarks, K::Frame};
+    static const std::vector<PlateItemKind> kinds{K::Scale,  K::Row,         K::Zone,      K::Hole,
+                                                  K::Text,   K::Mark,        K::Cutout,    K::MirrorStrip,
+                                                  K::CropMarks, K::Frame};
     return kinds;
 }
 
@@ -165,6 +169,13 @@ std::optional<PlateItemRef> AddItem(Plate& plate, PlateItemKind kind, PlateItemR
         if constexpr (std::is_same_v<T, PlateHole>) item = PlateHole{.x = 5, .y = 5, .diameter = 3};
         if constexpr (std::is_same_v<T, PlateText>)
             item = PlateText{.x = pivot[0], .y = plate.plate.height / 2, .text = "Text"};
+        // Below the middle of the plate, where a dial's marks usually sit under its unit.
+        if constexpr (std::is_same_v<T, PlateMark>) {
+            item.symbol = "moving-coil";
+            item.x = pivot[0];
+            item.y = plate.plate.height * 0.3;
+            item.size = 5;
+        }
         const int at = afterSelected ? Pos(selected) + 1 : static_cast<int>(list.size());
         list.insert(list.begin() + std::clamp(at, 0, static_cast<int>(list.size())), std::move(item));
         Pos(ref) = std::clamp(at, 0, static_cast<int>(list.size()) - 1);

@@ -12,7 +12,7 @@
 
 namespace sp {
 
-enum class PlateItemKind { Sheet, Scale, Row, Zone, Hole, Text, Cutout, MirrorStrip, CropMarks, Frame };
+enum class PlateItemKind { Sheet, Scale, Row, Zone, Hole, Text, Mark, Cutout, MirrorStrip, CropMarks, Frame };
 
 // One item of a plate: its kind, its place among the items of its kind,
 // and for a row or a zone its place within the scale `index`.
@@ -27,12 +27,13 @@ struct PlateItemRef {
 Plate EmptyPlate();
 
 // The items in the tree's order: the plate, each scale followed by its rows
-// and zones, the holes, the texts and the single items that are present.
+// and zones, the holes, the texts, the marks and the single items that are
+// present.
 std::vector<PlateItemRef> ItemsOf(const Plate& plate);
 
 bool Exists(const Plate& plate, PlateItemRef ref);
 
-// The item's name in the tree: "Stupnica 2", "Zóna 1", "Text „mA“".
+// The item's name in the tree: "Stupnica 2", "Zóna 1", "Text „mA“", "Značka 1".
 QString ItemTitle(const Plate& plate, PlateItemRef ref);
 
 // The name of a kind as the Add menu and the Edit menu's commands show it.

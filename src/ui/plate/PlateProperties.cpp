@@ -26,6 +26,7 @@ Item* ItemAt(Plate& p, PlateItemRef r) {
     if constexpr (std::is_same_v<Item, PlateZone>) return &p.scales[r.index].zones[r.sub];
     if constexpr (std::is_same_v<Item, PlateHole>) return &p.holes[r.index];
     if constexpr (std::is_same_v<Item, PlateText>) return &p.texts[r.index];
+    if constexpr (std::is_same_v<Item, PlateMark>) return &p.marks[r.index];
     if constexpr (std::is_same_v<Item, PlateCutout>) return &*p.cutout;
     if constexpr (std::is_same_v<Item, PlateMirrorStrip>) return &*p.mirrorStrip;
     if constexpr (std::is_same_v<Item, PlateCropMarks>) return &*p.cropMarks;
@@ -260,6 +261,7 @@ std::vector<PlateProperty> PropertiesOf(PlateItemRef ref) {
         case K::Zone: return Properties(ZoneKeys(), ref);
         case K::Hole: return Properties(HoleKeys(), ref);
         case K::Text: return Properties(TextKeys(), ref);
+        case K::Mark: return Properties(MarkKeys(), ref);
         case K::Cutout: return Properties(CutoutKeys(), ref);
         case K::MirrorStrip: return Properties(MirrorStripKeys(), ref);
         case K::CropMarks: return Properties(CropMarksKeys(), ref);
@@ -279,6 +281,18 @@ QString ChoiceCaption(const QString& value) {
         {"none", "žiadne"},               {"comma", "čiarka"},
         {"point", "bodka"},               {"left", "vľavo"},
         {"center", "na stred"},           {"right", "vpravo"},
+        // The marks' symbols, as a meter's data sheet names them.
+        {"moving-coil", "magnetoelektrický"},
+        {"moving-coil-rectifier", "magnetoelektrický s usmerňovačom"},
+        {"moving-iron", "elektromagnetický"},
+        {"electrodynamic", "elektrodynamický"},
+        {"thermal", "magnetoelektrický s termočlánkom"},
+        {"dc", "jednosmerný prúd"},       {"ac", "striedavý prúd"},
+        {"ac-dc", "jednosmerný aj striedavý"},
+        {"class", "trieda presnosti"},    {"test-voltage", "skúšobné napätie"},
+        {"vertical", "zvislá poloha"},    {"horizontal", "vodorovná poloha"},
+        {"inclined", "šikmá poloha"},     {"warning", "výstraha"},
+        {"text", "vlastný text"},
     };
     for (const auto& [v, caption] : captions)
         if (value == v) return QString::fromUtf8(caption);

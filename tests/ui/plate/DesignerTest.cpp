@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -188,8 +189,15 @@ TEST(Designer, SavedPlateOpensAgainTheSame) {
     Find<QMenu>(d.window.get(), "mnuAdd")->actions().at(4)->trigger();  // Text
     Type(d.Field("text"), "Trieda 1,5");
     EXPECT_EQ(d.Tree()->currentItem()->text(0), "Text „Trieda 1,5“");  // renamed as it is typed
+    const std::size_t marks = d.window->CurrentPlate().marks.size();
+    Find<QMenu>(d.window.get(), "mnuAdd")->actions().at(5)->trigger();  // Značka
+    EXPECT_EQ(d.Tree()->currentItem()->text(0), QString("Značka %1").arg(marks + 1));
+    auto* symbol = Find<QComboBox>(d.window.get(), "prop_symbol");
+    symbol->setCurrentIndex(symbol->findData("ac"));
     const Plate built = d.window->CurrentPlate();
-    d.SaveAs("meter.scaleplate");
+    ASSERT_EQ(built.marks.size(), marks + 1);
+    EXPECT_EQ(built.marks.back().symbol, "ac");
+    EXPECT_NE(d.SaveAs("meter.scaleplate").find("[[mark]]\nsymbol = \"ac\""), std::string::npos);
     d.window->close();
     EXPECT_EQ(d.dir.Read("scaleplate.ini").rfind(older, 0), 0u);
     EXPECT_NE(d.dir.Read("scaleplate.ini").find("[Designer]"), std::string::npos);
