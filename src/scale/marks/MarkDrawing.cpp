@@ -74,7 +74,7 @@ std::vector<MarkPoint> Sine(double y, double amplitude) {
 // The star of the insulation test: a five-pointed star outline, a little
 // plump so a digit fits inside, with the test voltage in kV as its digit
 // (none for 500 V, 0 for an instrument not tested).
-void TestVoltage(MarkPen& pen, const MarkSpec& mark) {
+void TestVoltage(MarkPen& pen, const DialMark& mark) {
     const double r = 0.44, inner = 0.5 * r;
     // Top point at r, the two lower points at -r cos 36 degrees: centred.
     const MarkPoint c{0, -(r - r * std::cos(Pi / 5)) / 2};
@@ -107,7 +107,7 @@ void Warning(MarkPen& pen) {
 
 }  // namespace
 
-MarkGeometry DrawMark(const MarkSpec& mark, const TextFont& font) {
+MarkGeometry DrawMark(const DialMark& mark, const TextFont& font) {
     MarkPen pen(mark.size, font);
     switch (mark.symbol) {
         case MarkSymbol::MovingCoil: MovingCoil(pen, {0, 0}, 1); break;

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "scale/marks/MarkSpec.h"
+#include "scale/marks/DialMark.h"
 #include "text/TextLayout.h"
 
 namespace sp {
@@ -51,7 +51,7 @@ inline double MarkStrokeWidth(double size) { return size / 12; }
 
 // The mark drawn in its square. `mark` must have passed CheckMark; `font`
 // gives the digits and texts their glyphs.
-MarkGeometry DrawMark(const MarkSpec& mark, const TextFont& font);
+MarkGeometry DrawMark(const DialMark& mark, const TextFont& font);
 
 // The whole mark as closed outlines to fill, each with the non-zero rule and
 // on its own (millimetres, y up, as the geometry): first every stroke turned

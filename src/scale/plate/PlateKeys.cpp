@@ -1,6 +1,6 @@
 #include "scale/plate/PlateKeys.h"
 
-#include "scale/marks/MarkSpec.h"
+#include "scale/marks/DialMark.h"
 
 // The rows name only what differs from a key's defaults; GCC counts the
 // members left to their default initialisers as missing.

@@ -21,41 +21,41 @@ int Whole(double v, const char* sentence) {
 
 }  // namespace
 
-MarkSpec MarkSpecOf(const PlateMark& mark, std::string& key) {
-    MarkSpec spec;
+DialMark DialMarkOf(const PlateMark& mark, std::string& key) {
+    DialMark dial;
     key = "symbol";
-    spec.symbol = ParseMarkSymbol(mark.symbol);
-    spec.size = mark.size;
-    switch (spec.symbol) {
+    dial.symbol = ParseMarkSymbol(mark.symbol);
+    dial.size = mark.size;
+    switch (dial.symbol) {
         case MarkSymbol::Class:
             key = "class";
             if (!mark.accuracyClass) throw EError("treba ho zadať");
-            spec.classTenths = ClassTenthsOf(*mark.accuracyClass);
-            spec.circled = mark.circled;
+            dial.classTenths = ClassTenthsOf(*mark.accuracyClass);
+            dial.circled = mark.circled;
             break;
         case MarkSymbol::TestVoltage:
             key = "kv";
-            if (mark.kv) spec.kv = Whole(*mark.kv, "Skúšobné napätie značky musí byť 0, 2, 3 alebo 5 kV.");
+            if (mark.kv) dial.kv = Whole(*mark.kv, "Skúšobné napätie značky musí byť 0, 2, 3 alebo 5 kV.");
             break;
         case MarkSymbol::Inclined:
             key = "angle";
-            spec.angle = Whole(mark.angle, "Uhol značky musí byť celé číslo od 1 do 89 stupňov.");
+            dial.angle = Whole(mark.angle, "Uhol značky musí byť celé číslo od 1 do 89 stupňov.");
             break;
         case MarkSymbol::Text:
             key = "text";
-            spec.text = mark.text;
+            dial.text = mark.text;
             break;
         default: key = "size"; break;
     }
-    CheckMark(spec);
-    return spec;
+    CheckMark(dial);
+    return dial;
 }
 
-void CheckPlateMark(const PlateMark& mark, std::string& key) { MarkSpecOf(mark, key); }
+void CheckPlateMark(const PlateMark& mark, std::string& key) { DialMarkOf(mark, key); }
 
 void DrawPlateMark(DrawingSurface& c, const PlateGrid& grid, const PlateMark& mark, PlateFonts& fonts) {
     std::string key;
-    const MarkGeometry geometry = DrawMark(MarkSpecOf(mark, key), fonts.Get(MarkFont));
+    const MarkGeometry geometry = DrawMark(DialMarkOf(mark, key), fonts.Get(MarkFont));
     // Millimetres with y up around the square's centre, to picture pixels.
     const OutlinePoint centre = grid.CentreOf(grid.At(mark.x, mark.y));
     const double k = grid.PixelsPerMm();

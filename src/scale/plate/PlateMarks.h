@@ -6,7 +6,7 @@
 #include <string>
 
 #include "scale/drawing/DrawingSurface.h"
-#include "scale/marks/MarkSpec.h"
+#include "scale/marks/DialMark.h"
 #include "scale/plate/PlateGrid.h"
 #include "scale/plate/PlateScaleDrawing.h"
 
@@ -15,8 +15,8 @@ namespace sp {
 // The mark as scale/marks draws it. Throws EError with the sentence for a
 // value the mark cannot have and sets `key` to the key at fault ("class",
 // "kv", "angle", "text").
-MarkSpec MarkSpecOf(const PlateMark& mark, std::string& key);
-// (CheckPlateMark, the reader's check, is MarkSpecOf; see PlateKeys.h.)
+DialMark DialMarkOf(const PlateMark& mark, std::string& key);
+// (CheckPlateMark, the reader's check, is DialMarkOf; see PlateKeys.h.)
 
 void DrawPlateMark(DrawingSurface& c, const PlateGrid& grid, const PlateMark& mark, PlateFonts& fonts);
 

@@ -30,25 +30,25 @@ const TextFont& Font() {
 
 struct Named {
     std::string name;
-    MarkSpec spec;
+    DialMark dial;
 };
 
 // A mark of `symbol` with one value set by `set`.
 template <typename Set>
-MarkSpec Mark(MarkSymbol symbol, Set set) {
-    MarkSpec m;
+DialMark Mark(MarkSymbol symbol, Set set) {
+    DialMark m;
     m.symbol = symbol;
     set(m);
     return m;
 }
-MarkSpec Mark(MarkSymbol symbol) {
-    return Mark(symbol, [](MarkSpec&) {});
+DialMark Mark(MarkSymbol symbol) {
+    return Mark(symbol, [](DialMark&) {});
 }
 
 // Every symbol, and every value a symbol draws differently.
 std::vector<Named> AllMarks(double size) {
     std::vector<Named> marks;
-    auto add = [&](const std::string& name, MarkSpec m) {
+    auto add = [&](const std::string& name, DialMark m) {
         m.size = size;
         CheckMark(m);
         marks.push_back({name, m});
@@ -56,14 +56,14 @@ std::vector<Named> AllMarks(double size) {
     for (const char* name : {"moving-coil", "moving-coil-rectifier", "moving-iron", "electrodynamic", "thermal", "dc",
                              "ac", "ac-dc", "vertical", "horizontal", "warning"})
         add(name, Mark(ParseMarkSymbol(name)));
-    for (int angle : {30, 60, 89}) add("inclined " + std::to_string(angle), Mark(MarkSymbol::Inclined, [&](MarkSpec& m) { m.angle = angle; }));
+    for (int angle : {30, 60, 89}) add("inclined " + std::to_string(angle), Mark(MarkSymbol::Inclined, [&](DialMark& m) { m.angle = angle; }));
     for (int c : {1, 5, 15, 25, 50}) {
-        add("class " + ClassText(c), Mark(MarkSymbol::Class, [&](MarkSpec& m) { m.classTenths = c; }));
-        add("class (" + ClassText(c) + ")", Mark(MarkSymbol::Class, [&](MarkSpec& m) { m.classTenths = c, m.circled = true; }));
+        add("class " + ClassText(c), Mark(MarkSymbol::Class, [&](DialMark& m) { m.classTenths = c; }));
+        add("class (" + ClassText(c) + ")", Mark(MarkSymbol::Class, [&](DialMark& m) { m.classTenths = c, m.circled = true; }));
     }
     add("test-voltage 500 V", Mark(MarkSymbol::TestVoltage));
-    for (int kv : {0, 2, 3, 5}) add("test-voltage " + std::to_string(kv), Mark(MarkSymbol::TestVoltage, [&](MarkSpec& m) { m.kv = kv; }));
-    add("text", Mark(MarkSymbol::Text, [](MarkSpec& m) { m.text = "20 kΩ/V"; }));
+    for (int kv : {0, 2, 3, 5}) add("test-voltage " + std::to_string(kv), Mark(MarkSymbol::TestVoltage, [&](DialMark& m) { m.kv = kv; }));
+    add("text", Mark(MarkSymbol::Text, [](DialMark& m) { m.text = "20 kΩ/V"; }));
     return marks;
 }
 
@@ -78,8 +78,8 @@ std::vector<Placed> LayOut(const std::vector<Named>& marks, double size, double&
     std::vector<Placed> placed;
     std::vector<std::vector<Placed>> rows(1);
     for (const Named& m : marks) {
-        if (rows.back().size() == 8 || m.spec.symbol == MarkSymbol::Text) rows.emplace_back();
-        rows.back().push_back({DrawMark(m.spec, Font())});
+        if (rows.back().size() == 8 || m.dial.symbol == MarkSymbol::Text) rows.emplace_back();
+        rows.back().push_back({DrawMark(m.dial, Font())});
     }
     double widest = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -137,7 +137,7 @@ std::string Read(const MarkGeometry& mark, double size) {
 }  // namespace
 
 TEST(Marks, NamesReadBackAndAnUnknownNameIsRefused) {
-    for (const Named& m : AllMarks(8)) EXPECT_EQ(ParseMarkSymbol(std::string(MarkSymbolName(m.spec.symbol))), m.spec.symbol);
+    for (const Named& m : AllMarks(8)) EXPECT_EQ(ParseMarkSymbol(std::string(MarkSymbolName(m.dial.symbol))), m.dial.symbol);
     struct Row {
         const char* name;
         const char* sentence;
@@ -159,23 +159,23 @@ TEST(Marks, ValuesOutsideTheStandardAreRefusedWithTheirSentence) {
     const char* angle = "Uhol značky musí byť celé číslo od 1 do 89 stupňov.";
     const char* size = "Veľkosť značky musí byť od 1 do 100 mm.";
     struct Row {
-        MarkSpec mark;
+        DialMark mark;
         const char* sentence;  // nullptr: taken
     };
     const std::vector<Row> rows{
-        {Mark(MarkSymbol::Class, [](MarkSpec& m) { m.classTenths = 15; }), nullptr},
-        {Mark(MarkSymbol::Class, [](MarkSpec& m) { m.classTenths = 14; }), cls},
-        {Mark(MarkSymbol::Class, [](MarkSpec& m) { m.classTenths = 0; }), cls},
-        {Mark(MarkSymbol::TestVoltage, [](MarkSpec& m) { m.kv = 0; }), nullptr},
-        {Mark(MarkSymbol::TestVoltage, [](MarkSpec& m) { m.kv = 4; }), kv},
-        {Mark(MarkSymbol::TestVoltage, [](MarkSpec& m) { m.kv = -1; }), kv},
-        {Mark(MarkSymbol::Inclined, [](MarkSpec& m) { m.angle = 89; }), nullptr},
-        {Mark(MarkSymbol::Inclined, [](MarkSpec& m) { m.angle = 0; }), angle},
-        {Mark(MarkSymbol::Inclined, [](MarkSpec& m) { m.angle = 90; }), angle},
-        {Mark(MarkSymbol::Text, [](MarkSpec& m) { m.text = ""; }), "Text značky je prázdny."},
-        {Mark(MarkSymbol::Dc, [](MarkSpec& m) { m.size = 1; }), nullptr},
-        {Mark(MarkSymbol::Dc, [](MarkSpec& m) { m.size = 0.99; }), size},
-        {Mark(MarkSymbol::Dc, [](MarkSpec& m) { m.size = 100.5; }), size},
+        {Mark(MarkSymbol::Class, [](DialMark& m) { m.classTenths = 15; }), nullptr},
+        {Mark(MarkSymbol::Class, [](DialMark& m) { m.classTenths = 14; }), cls},
+        {Mark(MarkSymbol::Class, [](DialMark& m) { m.classTenths = 0; }), cls},
+        {Mark(MarkSymbol::TestVoltage, [](DialMark& m) { m.kv = 0; }), nullptr},
+        {Mark(MarkSymbol::TestVoltage, [](DialMark& m) { m.kv = 4; }), kv},
+        {Mark(MarkSymbol::TestVoltage, [](DialMark& m) { m.kv = -1; }), kv},
+        {Mark(MarkSymbol::Inclined, [](DialMark& m) { m.angle = 89; }), nullptr},
+        {Mark(MarkSymbol::Inclined, [](DialMark& m) { m.angle = 0; }), angle},
+        {Mark(MarkSymbol::Inclined, [](DialMark& m) { m.angle = 90; }), angle},
+        {Mark(MarkSymbol::Text, [](DialMark& m) { m.text = ""; }), "Text značky je prázdny."},
+        {Mark(MarkSymbol::Dc, [](DialMark& m) { m.size = 1; }), nullptr},
+        {Mark(MarkSymbol::Dc, [](DialMark& m) { m.size = 0.99; }), size},
+        {Mark(MarkSymbol::Dc, [](DialMark& m) { m.size = 100.5; }), size},
     };
     for (const Row& row : rows) {
         std::string got;
@@ -228,7 +228,7 @@ TEST(Marks, EachMarkDrawsOnlyInsideItsSquare) {
             // The straight line of direct current shows the pen: 0.8 of the
             // square long, a twelfth of it wide, with round ends.
             const double pen = size / 12, pi = 3.14159265358979;
-            if (names[i].spec.symbol == MarkSymbol::Dc) {
+            if (names[i].dial.symbol == MarkSymbol::Dc) {
                 EXPECT_NEAR(inkIn[i], (0.8 * size * pen + pi * pen * pen / 4) * k * k, 0.08 * inkIn[i]) << size << " mm";
             }
         }
@@ -244,7 +244,7 @@ TEST(Marks, EveryMarkDiffersFromEveryOther) {
     std::vector<MarkGeometry> drawn;
     double paper = 0;
     for (const Named& m : marks) {
-        drawn.push_back(DrawMark(m.spec, Font()));
+        drawn.push_back(DrawMark(m.dial, Font()));
         paper = std::max(paper, drawn.back().width + 2);
     }
     std::vector<std::vector<std::uint64_t>> ink;
@@ -259,7 +259,7 @@ TEST(Marks, EveryMarkDiffersFromEveryOther) {
 // pixels but for a few on the edges, for every cap and round join.
 TEST(Marks, OutlinesCoverWhatThePenDraws) {
     for (const Named& m : AllMarks(8)) {
-        const MarkGeometry g = DrawMark(m.spec, Font());
+        const MarkGeometry g = DrawMark(m.dial, Font());
         MarkGeometry filled;
         filled.fills = MarkOutlines(g);
         const double paper = g.width + 2;
@@ -285,15 +285,15 @@ TEST(Marks, ClassVoltageAndAngleDigitsReadBack) {
     if (!HaveTesseract()) GTEST_SKIP() << "tesseract is not installed (tools/install-deps installs it)";
     int read = 0;
     for (const Named& m : AllMarks(8)) {
-        const MarkSpec& spec = m.spec;
+        const DialMark& dial = m.dial;
         std::string want;
-        if (spec.symbol == MarkSymbol::Class) want = ClassText(spec.classTenths);
-        if (spec.symbol == MarkSymbol::TestVoltage && spec.kv) want = std::to_string(*spec.kv);
-        if (spec.symbol == MarkSymbol::Inclined) want = std::to_string(spec.angle) + "°";
+        if (dial.symbol == MarkSymbol::Class) want = ClassText(dial.classTenths);
+        if (dial.symbol == MarkSymbol::TestVoltage && dial.kv) want = std::to_string(*dial.kv);
+        if (dial.symbol == MarkSymbol::Inclined) want = std::to_string(dial.angle) + "°";
         if (want.empty()) continue;
-        MarkGeometry g = DrawMark(spec, Font());
-        if (spec.symbol != MarkSymbol::Class || spec.circled) g.strokes.clear();
-        EXPECT_EQ(Read(g, spec.size), want) << m.name;
+        MarkGeometry g = DrawMark(dial, Font());
+        if (dial.symbol != MarkSymbol::Class || dial.circled) g.strokes.clear();
+        EXPECT_EQ(Read(g, dial.size), want) << m.name;
         ++read;
     }
     EXPECT_EQ(read, 17);

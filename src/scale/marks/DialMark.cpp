@@ -1,4 +1,4 @@
-#include "scale/marks/MarkSpec.h"
+#include "scale/marks/DialMark.h"
 
 #include <array>
 #include <cmath>
@@ -63,7 +63,7 @@ std::string ClassText(int classTenths) {
     return classTenths % 10 == 0 ? whole : whole + "." + std::to_string(classTenths % 10);
 }
 
-void CheckMark(const MarkSpec& mark) {
+void CheckMark(const DialMark& mark) {
     if (!(mark.size >= 1 && mark.size <= 100)) throw EError("Veľkosť značky musí byť od 1 do 100 mm.");
     switch (mark.symbol) {
         case MarkSymbol::Class: ClassTenthsOf(mark.classTenths / 10.0); break;

@@ -32,7 +32,7 @@ enum class MarkSymbol {
     Text,
 };
 
-struct MarkSpec {
+struct DialMark {
     MarkSymbol symbol = MarkSymbol::MovingCoil;
     double size = 8;  // the side of the mark's square, millimetres
     // Class: in tenths of a per cent (15 is class 1.5), so that the number
@@ -60,6 +60,6 @@ std::string ClassText(int classTenths);
 // Throws EError with the sentence for the first value that cannot be drawn:
 // a size outside 1 to 100 mm, a class or test voltage the standard does not
 // have, an angle outside 1 to 89 degrees, an empty free text.
-void CheckMark(const MarkSpec& mark);
+void CheckMark(const DialMark& mark);
 
 }  // namespace sp
