@@ -123,6 +123,18 @@ void Paint(std::uint8_t* bits, std::size_t rows, std::size_t stride, std::int32_
 
 }  // namespace
 
+void TBitmap::Adopt(std::uint8_t* bits, std::size_t stride, std::size_t size, std::int32_t width,
+                    std::int32_t height, std::int32_t rows) {
+    FreeStorage(bits_, size_);
+    bits_ = bits;
+    stride_ = stride;
+    size_ = size;
+    width_ = width;
+    height_ = height;
+    bandTop_ = 0;
+    rows_ = bits != nullptr ? rows : 0;
+}
+
 void TBitmap::Resize(std::int32_t w, std::int32_t h) {
     if (w == width_ && h == height_ && IsWhole()) return;
     std::uint8_t* bits = nullptr;
@@ -143,28 +155,14 @@ void TBitmap::Resize(std::int32_t w, std::int32_t h) {
                     std::memcpy(bits + static_cast<std::size_t>(h - 1 - y) * stride, old, 3 * static_cast<std::size_t>(cw));
         }
     }
-    FreeStorage(bits_, size_);
-    bits_ = bits;
-    stride_ = stride;
-    size_ = size;
-    width_ = w;
-    height_ = h;
-    bandTop_ = 0;
-    rows_ = bits != nullptr ? h : 0;
+    Adopt(bits, stride, size, w, h, h);
 }
 
 void TBitmap::SetBandedSize(std::int32_t width, std::int32_t height, std::int32_t rows) {
     std::uint8_t* bits = nullptr;
     std::size_t stride = 0, size = 0;
     if (width > 0 && height > 0 && rows > 0) bits = NewStorage(width, std::min(rows, height), stride, size);
-    FreeStorage(bits_, size_);
-    bits_ = bits;
-    stride_ = stride;
-    size_ = size;
-    width_ = width;
-    height_ = height;
-    bandTop_ = 0;
-    rows_ = bits != nullptr ? std::min(rows, height) : 0;
+    Adopt(bits, stride, size, width, height, std::min(rows, height));
     if (bits != nullptr) Paint(bits_, static_cast<std::size_t>(rows_), stride_, width_, clWhite);
 }
 

@@ -168,6 +168,10 @@ public:
     std::string FileHeader() const;
 
 private:
+    // Frees the old storage and takes `bits` (nullptr: none) for `rows` rows
+    // from the top of a `width` x `height` picture.
+    void Adopt(std::uint8_t* bits, std::size_t stride, std::size_t size, std::int32_t width, std::int32_t height,
+               std::int32_t rows);
     void Resize(std::int32_t w, std::int32_t h);
     std::uint8_t* NewStorage(std::int32_t w, std::int32_t rows, std::size_t& stride, std::size_t& size);
 
