@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "scale/generator/MeterLaw.h"
+#include "text/DefaultFont.h"
 
 namespace sp {
 
@@ -44,7 +45,7 @@ struct TickRoom {
     long double textHeightMm = 3.5;  // cap height of the numbers
     long double tickLengthMm = 6;    // a numbered tick: twice the segment length
     long double numberGapMm = -1;    // from a tick's end to its number; below 0: a quarter of the height
-    std::string font = "DejaVu Sans";
+    std::string font = DefaultFontFamily;
     bool inside = false, radial = false;          // numbers inside the arc, turned along the radius
     bool decimalPoint = false, plusSign = false;  // how the numbers are written
     bool prefixes = false;                        // 1k, 2k, 1M (ohmmeters)

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "raster/Graphics.h"
+#include "text/DefaultFont.h"
 
 namespace sp {
 
@@ -83,7 +84,7 @@ struct PlateScale {
     std::string numbers = "out";     // out, in, none
     double numberHeight = 3.5;
     std::optional<double> numberGap;  // a quarter of the number height
-    std::string font = "DejaVu Sans";
+    std::string font = DefaultFontFamily;
     bool radial = false;
     std::string decimal = "comma";  // comma, point
     std::string unit;
@@ -128,7 +129,7 @@ struct PlateText {
     double x = 0, y = 0;  // the anchor, at the middle of the capitals' height
     std::string text;
     double height = 3.5;  // cap height
-    std::string font = "DejaVu Sans";
+    std::string font = DefaultFontFamily;
     double angle = 0;
     std::string anchor = "center";  // left, center, right
     TColor color = clBlack;

@@ -5,13 +5,14 @@
 #include "base/Errors.h"
 #include "scale/marks/MarkGeometry.h"
 #include "scale/plate/PlateKeys.h"
+#include "text/DefaultFont.h"
 
 namespace sp {
 
 namespace {
 
 // The digits and texts of marks: the plate's default face, plain and clear.
-constexpr const char* MarkFont = "DejaVu Sans";
+constexpr const char* MarkFont = DefaultFontFamily;
 
 // A whole number read from the file, else the sentence.
 int Whole(double v, const char* sentence) {

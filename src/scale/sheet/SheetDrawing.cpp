@@ -11,6 +11,7 @@
 #include "scale/plate/PlateScaleDrawing.h"
 #include "scale/sheet/PlacedSurface.h"
 #include "scale/sheet/Sheet.h"
+#include "text/DefaultFont.h"
 
 namespace sp {
 
@@ -71,7 +72,7 @@ void DrawBar(DrawingSurface& c, const Sheet& sheet, const SheetRect& box, bool a
     }
     const std::string text = across ? "100 mm" : "50 mm";
     const TPoint centre = at(length / 2, 4 + 0.75 + kBarText / 2);
-    FillPlateText(c, fonts.Get("DejaVu Sans"), text,
+    FillPlateText(c, fonts.Get(DefaultFontFamily), text,
                   {static_cast<double>(centre.x), static_cast<double>(centre.y), kBarText * ppm, across ? 0.0 : 90.0},
                   clBlack);
 }
